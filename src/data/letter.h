@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <memory>
+
+namespace Language {
+class Language;
+}
+namespace Config {
+class Config;
+}
+
+namespace Letter {
+
+class Letter
+{
+public:
+    bool loadById(int id);
+    bool findByName(const QString &name, Language::Language *language);
+    bool remove();
+    QString mediaPath() const;
+
+    int id = 0;
+    QString name;
+    Language::Language *language = nullptr;
+
+private:
+    friend class LetterList;
+    void resolveLanguage(int languageId);
+
+    // A language this letter loaded for itself; shared so copies stay valid.
+    std::shared_ptr<Language::Language> m_ownLanguage;
+};
+
+class LetterList
+{
+public:
+    void loadAll(Language::Language *language);
+    void loadRandom(Config::Config *config, Language::Language *language, bool useFilters);
+    bool hasAvailable(Config::Config *config, Language::Language *language);
+
+    // The statement text of the random draw; exposed for tests and the benchmark.
+    static QString randomQuery(Config::Config *config, bool useFilters);
+
+    void reset() { m_cursor = 0; }
+    Letter *next();
+    int count() const { return m_letters.size(); }
+
+private:
+    void loadFrom(const QString &statement, Language::Language *language);
+
+    QVector<Letter> m_letters;
+    int m_cursor = 0;
+};
+
+} // namespace Letter

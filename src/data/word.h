@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <memory>
+
+namespace Letter {
+class Letter;
+}
+namespace Category {
+class Category;
+}
+namespace Config {
+class Config;
+}
+
+namespace Word {
+
+class Word
+{
+public:
+    bool loadById(int id);
+    bool findByFullName(const QString &fullName, Letter::Letter *letter);
+    bool insert();
+    bool update();
+    bool save();
+    bool remove();
+
+    bool addCategory(Category::Category *category);
+    bool removeCategory(Category::Category *category);
+    bool hasCategory(Category::Category *category);
+
+    QString mediaPath() const;
+    QString imagePath() const;
+    QString signPath() const;
+    QString lipsPath() const;
+
+    int id = 0;
+    QString name;
+    QString fullName;
+    QString image;
+    QString sign;
+    QString lips;
+    Letter::Letter *letter = nullptr;
+
+private:
+    bool loadWhere(const QString &statement, const QString &placeholder, const QVariant &value,
+                   int letterId = -1);
+    void resolveLetter(int letterId);
+
+    std::shared_ptr<Letter::Letter> m_ownLetter;
+};
+
+class WordList
+{
+public:
+    void loadByCategory(Category::Category *category);
+    void loadRandom(Config::Config *config, Letter::Letter *letter, bool useCategoryFilter);
+
+    static QString randomQuery(Config::Config *config, bool useCategoryFilter);
+
+    void reset() { m_cursor = 0; }
+    Word *next();
+    int count() const { return m_words.size(); }
+
+private:
+    QVector<Word> m_words;
+    int m_cursor = 0;
+};
+
+} // namespace Word
