@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+class QMediaPlayer;
+class QAudioOutput;
+class QVideoWidget;
+
+// Plays one video file at a time in a QVideoWidget. Word videos are silent and attach no
+// audio output at all (a stall was seen with an audio output and no sound device).
+class VideoPlayer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VideoPlayer(bool withSound, QWidget *parent = nullptr);
+
+    void play(const QString &path);
+    void stop();
+    void setVolume(qreal volume);
+    QVideoWidget *videoWidget() const { return m_videoWidget; }
+    QMediaPlayer *mediaPlayer() const { return m_player; }
+
+signals:
+    // The file played to its end; a file that cannot be played never finishes.
+    void finished();
+
+private:
+    QMediaPlayer *m_player = nullptr;
+    QAudioOutput *m_audio = nullptr;
+    QVideoWidget *m_videoWidget = nullptr;
+};
