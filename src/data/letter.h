@@ -40,8 +40,11 @@ public:
     void loadRandom(Config::Config *config, Language::Language *language, bool useFilters);
     bool hasAvailable(Config::Config *config, Language::Language *language);
 
-    // The statement text of the random draw; exposed for tests and the benchmark.
+    // Every letter a draw may give, and the draw itself (one of them, each equally likely).
+    static QString candidatesQuery(Config::Config *config, bool useFilters);
     static QString randomQuery(Config::Config *config, bool useFilters);
+    // The same candidates as a plain join; slower, kept as the reference for the draw.
+    static QString joinedCandidatesQuery(Config::Config *config, bool useFilters);
 
     void reset() { m_cursor = 0; }
     Letter *next();

@@ -4,6 +4,8 @@
 #include <QVector>
 #include <memory>
 
+class QSqlQuery;
+
 namespace Letter {
 class Letter;
 }
@@ -44,8 +46,8 @@ public:
     Letter::Letter *letter = nullptr;
 
 private:
-    bool loadWhere(const QString &statement, const QString &placeholder, const QVariant &value,
-                   int letterId = -1);
+    friend class WordList;
+    void fillFrom(const QSqlQuery &query);
     void resolveLetter(int letterId);
 
     std::shared_ptr<Letter::Letter> m_ownLetter;
@@ -57,7 +59,11 @@ public:
     void loadByCategory(Category::Category *category);
     void loadRandom(Config::Config *config, Letter::Letter *letter, bool useCategoryFilter);
 
+    // Every word of a letter a draw may give, and the draw itself (each equally likely).
+    static QString candidatesQuery(Config::Config *config, bool useCategoryFilter);
     static QString randomQuery(Config::Config *config, bool useCategoryFilter);
+    // The same candidates as a plain join; slower, kept as the reference for the draw.
+    static QString joinedCandidatesQuery(Config::Config *config, bool useCategoryFilter);
 
     void reset() { m_cursor = 0; }
     Word *next();

@@ -1,0 +1,65 @@
+#include "database.h"
+
+#include <QFileInfo>
+#include <QSqlQuery>
+#include <QStringList>
+
+namespace {
+
+const QStringList requiredTables = {"language", "letter", "word",  "word_x_category",
+                                    "category", "user",   "config"};
+
+// A file that SQLite cannot read, a text file or an empty file all open "successfully";
+// only a look at the schema tells them from the program's database.
+bool hasProgramTables(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec("SELECT name FROM sqlite_master WHERE type = 'table'"))
+        return false;
+    QStringList found;
+    while (query.next())
+        found << query.value(0).toString();
+    for (const QString &table : requiredTables) {
+        if (!found.contains(table))
+            return false;
+    }
+    return true;
+}
+
+// Every user, configuration and word write would fail later on a read-only file.
+bool isWritable(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec("BEGIN IMMEDIATE"))
+        return false;
+    return query.exec("ROLLBACK");
+}
+
+QSqlDatabase defaultSqlConnection()
+{
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    return db.isValid() ? db : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+}
+
+} // namespace
+
+Database::Database(const QString &path)
+    : QSqlDatabase(defaultSqlConnection())
+{
+    m_usable = openDefault(path);
+}
+
+bool Database::openDefault(const QString &path)
+{
+    QSqlDatabase db = defaultSqlConnection();
+    db.close();
+    // SQLite would create a missing file silently and leave an empty database behind.
+    if (!QFileInfo(path).isFile()) {
+        db.setDatabaseName(QString());
+        return false;
+    }
+    db.setDatabaseName(path);
+    if (!db.open())
+        return false;
+    return hasProgramTables(db) && isWritable(db);
+}

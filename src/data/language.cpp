@@ -1,0 +1,25 @@
+#include "language.h"
+
+#include "sql.h"
+
+#include <QCoreApplication>
+
+namespace Language {
+
+bool Language::loadById(int languageId)
+{
+    QSqlQuery query;
+    Sql::exec(query, "SELECT id, name FROM language WHERE id = :id", {{":id", languageId}});
+    if (!Sql::first(query))
+        return false;
+    id = query.value(0).toInt();
+    name = query.value(1).toString();
+    return true;
+}
+
+QString Language::mediaPath() const
+{
+    return QCoreApplication::applicationDirPath() + "/media/languages/" + name + "/";
+}
+
+} // namespace Language

@@ -1,0 +1,25 @@
+#include "sql.h"
+
+namespace Sql {
+
+bool exec(QSqlQuery &query, const QString &statement, std::initializer_list<Binding> bindings)
+{
+    if (!query.prepare(statement))
+        return false;
+    for (const Binding &binding : bindings)
+        query.bindValue(binding.first, binding.second);
+    return query.exec();
+}
+
+bool write(const QString &statement, std::initializer_list<Binding> bindings)
+{
+    QSqlQuery query;
+    return exec(query, statement, bindings);
+}
+
+bool first(QSqlQuery &query)
+{
+    return query.isActive() && query.isSelect() && query.first();
+}
+
+} // namespace Sql
