@@ -26,13 +26,19 @@ bool hasProgramTables(const QSqlDatabase &db)
     return true;
 }
 
-// Every user, configuration and word write would fail later on a read-only file.
+// Every user, configuration and word write would fail later on a read-only file. SQLite
+// opens such a file read-only without complaint, so try a write that changes nothing.
 bool isWritable(const QSqlDatabase &db)
 {
     QSqlQuery query(db);
+    if (!query.exec("PRAGMA user_version") || !query.next())
+        return false;
+    const int version = query.value(0).toInt();
     if (!query.exec("BEGIN IMMEDIATE"))
         return false;
-    return query.exec("ROLLBACK");
+    const bool written = query.exec(QStringLiteral("PRAGMA user_version = %1").arg(version));
+    query.exec("ROLLBACK");
+    return written;
 }
 
 QSqlDatabase defaultSqlConnection()
@@ -61,5 +67,11 @@ bool Database::openDefault(const QString &path)
     db.setDatabaseName(path);
     if (!db.open())
         return false;
-    return hasProgramTables(db) && isWritable(db);
+    if (!hasProgramTables(db)) {
+        // Some other file: better no data at all than statements running against it.
+        db.close();
+        return false;
+    }
+    // A read-only database stays open: the child can still play, only saving fails.
+    return isWritable(db);
 }

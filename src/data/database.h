@@ -9,7 +9,8 @@ class Database : public QSqlDatabase
 public:
     explicit Database(const QString &path);
 
-    // False when the file is missing, is no SQLite database or lacks the program's tables.
+    // False when the file is missing, is no SQLite database, lacks the program's tables or
+    // cannot be written.
     bool isUsable() const { return m_usable; }
 
     // Opens the connection without any message; the constructor words the failure.
