@@ -4,6 +4,10 @@
 #include <QString>
 #include <QVector>
 
+#include <memory>
+
+#include <functional>
+
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -52,6 +56,9 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr, Qt::WindowFlags flags = {});
     ~MainWindow() override;
+
+    // Words the database failure; replaced by tests that must not block on a message box.
+    static std::function<void()> databaseFailureHandler;
 
     // Media paths (all directories end with "/"; the language ones are empty without language).
     QString systemMediaPath() const;
@@ -175,6 +182,7 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    void createMenus();
     void startStory(int story, int pages);
     // A language-wide switch (user id 0) or a setting of the current user; non-zero is on.
     bool languageSwitch(const QString &key) const;
@@ -282,4 +290,11 @@ private:
     int highlightIndex = 0;
     int highlightLabelIndex = 0;
     QString highlightedText;
+    // Copies of the item's records: the lists they come from are shared with the
+    // administration window, whose next load would leave pointers into them dangling.
+    std::shared_ptr<Letter::Letter> heldLetter;
+    std::shared_ptr<Word::Word> heldWord;
+    std::shared_ptr<Word::Word> heldShownWord;
+    // One typed letter of activity 31 (the word typed letter by letter).
+    void typeNextLetter();
 };

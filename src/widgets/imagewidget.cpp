@@ -1,0 +1,5 @@
+#include "imagewidget.h"
+
+#include <QLabel>
+
+ImageWidget::ImageWidget(QWidget *parent) : QWidget(parent), label(new QLabel(this)) { }
