@@ -21,6 +21,8 @@ public:
     int frameCount() const { return m_frames.size(); }
     int currentFrame() const { return m_currentFrame; }
     bool isStopped() const { return m_stopped; }
+    bool usesCh() const { return m_useCh; }
+    bool usesLl() const { return m_useLl; }
 
     QString frameFolder;
     int frameInterval = 1000;
