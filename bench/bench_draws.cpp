@@ -115,28 +115,27 @@ void run(const QString &label, int draws)
         config.letterIds = c.letters;
         config.categoryIds = c.categories;
         const double joined = medianMs(draws, [&] {
-            joinedDraw(Letter::LetterList::joinedCandidatesQuery(&config, true), ":id_language",
-                       1);
+            joinedDraw(Letter::LetterList::joinedCandidatesQuery(&config, true), ":id_language", 1);
         });
         const double current
-                = medianMs(draws, [&] { letterList.loadRandom(&config, &language, true); });
+            = medianMs(draws, [&] { letterList.loadRandom(&config, &language, true); });
         out << QString("%1  letter  %2  join %3 ms  program %4 ms\n")
-                        .arg(label, -8)
-                        .arg(c.name, -26)
-                        .arg(joined, 8, 'f', 3)
-                        .arg(current, 8, 'f', 3);
+                   .arg(label, -8)
+                   .arg(c.name, -26)
+                   .arg(joined, 8, 'f', 3)
+                   .arg(current, 8, 'f', 3);
         if (!c.letters.isEmpty())
             continue;
         const double joinedWord = medianMs(draws, [&] {
             joinedDraw(Word::WordList::joinedCandidatesQuery(&config, true), ":id_letter", 7);
         });
         const double currentWord
-                = medianMs(draws, [&] { wordList.loadRandom(&config, &letter, true); });
+            = medianMs(draws, [&] { wordList.loadRandom(&config, &letter, true); });
         out << QString("%1  word    %2  join %3 ms  program %4 ms\n")
-                        .arg(label, -8)
-                        .arg(c.name, -26)
-                        .arg(joinedWord, 8, 'f', 3)
-                        .arg(currentWord, 8, 'f', 3);
+                   .arg(label, -8)
+                   .arg(c.name, -26)
+                   .arg(joinedWord, 8, 'f', 3)
+                   .arg(currentWord, 8, 'f', 3);
     }
     out.flush();
 }
@@ -147,14 +146,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int words = argc > 1 ? QString(argv[1]).toInt() : 100000;
-    const int draws = argc > 2 ? QString(argv[2]).toInt() : 200;
+    const int draws = argc > 2 ? QString(argv[2]).toInt() : 100;
 
     QTemporaryDir dir;
     QFile schemaFile(QStringLiteral(QV_SOURCE_DIR "/content/schema.sql"));
     schemaFile.open(QIODevice::ReadOnly);
     // The bare schema: the same tables without the indexes.
     QString bare;
-    for (const QString &statement : SqlScript::statements(QString::fromUtf8(schemaFile.readAll()))) {
+    for (const QString &statement :
+         SqlScript::statements(QString::fromUtf8(schemaFile.readAll()))) {
         if (!statement.startsWith("CREATE INDEX"))
             bare += statement + ";\n";
     }
@@ -164,10 +164,10 @@ int main(int argc, char **argv)
     bareFile.close();
 
     out << QString("%1 words, 30 letters, 50 categories; median of %2 draws\n")
-                    .arg(words)
-                    .arg(draws);
+               .arg(words)
+               .arg(draws);
     const QList<QPair<QString, QString>> schemas
-            = {{"bare", bareFile.fileName()}, {"indexed", schemaFile.fileName()}};
+        = {{"bare", bareFile.fileName()}, {"indexed", schemaFile.fileName()}};
     for (const auto &schema : schemas) {
         const QString path = dir.filePath(schema.first + ".db");
         if (!SqlScript::createDatabase(path, {schema.second})) {

@@ -54,4 +54,6 @@ CREATE TABLE config (
 CREATE INDEX letter_language ON letter (id_language);
 CREATE INDEX word_letter ON word (id_letter, fullName);
 CREATE INDEX word_category_category ON word_x_category (id_category, id_word);
+-- Narrow and covering: the letter of a linked word without reading the word's row.
+CREATE INDEX word_id_letter ON word (id, id_letter);
 CREATE INDEX config_lookup ON config (id_user, id_language, key);

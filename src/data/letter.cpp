@@ -113,16 +113,18 @@ Filters filtersOf(Config::Config *config, bool useFilters)
 
 QString LetterList::candidatesQuery(Config::Config *config, bool useFilters)
 {
-    // With categories, a letter needs a word linked to one of them. EXISTS stops at the
-    // first such word instead of building the whole join.
+    // With categories, a letter needs a word linked to one of them. The set of such letters
+    // is built once from the links of the selected categories (CROSS JOIN keeps that order),
+    // each word looked up in its (id, id_letter) index; testing letter by letter instead reads
+    // every word of each letter that has none.
     const Filters filters = filtersOf(config, useFilters);
     QString statement = "SELECT l.id, l.name FROM letter l WHERE l.id_language = :id_language";
     if (!filters.letterIds.isEmpty())
         statement += " AND l.id IN (" + filters.letterIds + ")";
     if (!filters.categoryIds.isEmpty())
-        statement += " AND EXISTS (SELECT 1 FROM word w JOIN word_x_category wc"
-                     " ON wc.id_word = w.id WHERE w.id_letter = l.id AND wc.id_category IN ("
-                + filters.categoryIds + "))";
+        statement += " AND l.id IN (SELECT w.id_letter FROM word_x_category wc CROSS JOIN word w"
+                     " ON w.id = wc.id_word WHERE wc.id_category IN ("
+            + filters.categoryIds + "))";
     return statement;
 }
 
@@ -143,9 +145,9 @@ QString LetterList::joinedCandidatesQuery(Config::Config *config, bool useFilter
         return "SELECT DISTINCT l.id, l.name FROM letter l WHERE l.id_language = :id_language AND "
                "l.id IN (SELECT DISTINCT w.id_letter FROM word w JOIN word_x_category wc ON "
                "wc.id_word = w.id WHERE "
-                + conditions.join(" AND ") + ")";
+            + conditions.join(" AND ") + ")";
     return "SELECT id, name FROM letter WHERE id_language = :id_language AND "
-            + conditions.join(" AND ");
+        + conditions.join(" AND ");
 }
 
 QString LetterList::randomQuery(Config::Config *config, bool useFilters)
@@ -153,8 +155,7 @@ QString LetterList::randomQuery(Config::Config *config, bool useFilters)
     return candidatesQuery(config, useFilters) + " ORDER BY RANDOM() LIMIT 1";
 }
 
-void LetterList::loadRandom(Config::Config *config, Language::Language *language,
-                            bool useFilters)
+void LetterList::loadRandom(Config::Config *config, Language::Language *language, bool useFilters)
 {
     loadFrom(randomQuery(config, useFilters), language);
 }
