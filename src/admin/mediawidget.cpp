@@ -1,9 +1,56 @@
 #include "mediawidget.h"
 
+#include "admin/prompts.h"
 #include "data/category.h"
 #include "data/language.h"
 #include "data/letter.h"
 #include "data/word.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QVBoxLayout>
+
+namespace {
+
+const int maxFullNameLength = 100;
+
+// One medium of the word as the form is accepted.
+struct MediumChange
+{
+    QString *field = nullptr; // the record's file name
+    QString source; // chosen file; empty when the medium is unchanged
+    QString fileName; // its name in the word folder
+    QString staging; // where the copy waits until the record is written
+};
+
+QString fileNameOf(const QString &path)
+{
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+
+bool isPlainFileName(const QString &name)
+{
+    return !name.isEmpty() && name != "." && name != ".." && !name.contains('/');
+}
+
+// A word folder that is there must be a real folder: a link would carry copies elsewhere.
+bool isUsableFolder(const QString &path)
+{
+    const QFileInfo info(path);
+    return !info.isSymLink() && (!info.exists() || info.isDir());
+}
+
+} // namespace
 
 MediaWidget::MediaWidget(Language::Language *language, Letter::Letter *letter,
                          Category::CategoryList *categoryList, Word::Word *word, QWidget *parent)
@@ -13,26 +60,341 @@ MediaWidget::MediaWidget(Language::Language *language, Letter::Letter *letter,
     , letter(letter)
     , currentWord(word)
     , categoryList(categoryList)
-{ }
+{
+    setModal(true);
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
+
+    auto *letterLabel = new QLabel(tr("Letra : %1").arg(letter ? letter->name : QString()), this);
+    auto *nameLabel = new QLabel(tr("Palabra escrita"), this);
+    auto *fullNameLabel = new QLabel(tr("Descripción"), this);
+    auto *imageLabel = new QLabel(tr("Imagen"), this);
+    auto *signLabel = new QLabel(tr("Seña"), this);
+    auto *lipsLabel = new QLabel(tr("Modulación"), this);
+
+    nameField = new QLineEdit(this);
+    fullNameField = new QLineEdit(this);
+    imageField = new QLineEdit(this);
+    signField = new QLineEdit(this);
+    lipsField = new QLineEdit(this);
+    nameField->setObjectName("nameField");
+    fullNameField->setObjectName("fullNameField");
+    imageField->setObjectName("imageField");
+    signField->setObjectName("signField");
+    lipsField->setObjectName("lipsField");
+    if (editMode) {
+        nameField->setText(word->name);
+        fullNameField->setText(word->fullName);
+        initialImage = word->imagePath();
+        initialSign = word->signPath();
+        initialLips = word->lipsPath();
+        imageField->setText(initialImage);
+        signField->setText(initialSign);
+        lipsField->setText(initialLips);
+    }
+
+    const QString browseText = editMode ? tr("Cambiar") : tr("Elegir");
+    auto *imageButton = new QPushButton(browseText, this);
+    auto *signButton = new QPushButton(browseText, this);
+    auto *lipsButton = new QPushButton(browseText, this);
+    connect(imageButton, &QPushButton::clicked, this, &MediaWidget::slotBrowseWordImage);
+    connect(signButton, &QPushButton::clicked, this, &MediaWidget::slotBrowseWordSign);
+    connect(lipsButton, &QPushButton::clicked, this, &MediaWidget::slotBrowseWordLips);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(nameLabel, 1, 1);
+    grid->addWidget(nameField, 1, 2);
+    grid->addWidget(fullNameLabel, 2, 1);
+    grid->addWidget(fullNameField, 2, 2);
+    grid->addWidget(imageLabel, 3, 1);
+    grid->addWidget(imageField, 3, 2);
+    grid->addWidget(imageButton, 3, 3);
+    grid->addWidget(signLabel, 4, 1);
+    grid->addWidget(signField, 4, 2);
+    grid->addWidget(signButton, 4, 3);
+    grid->addWidget(lipsLabel, 5, 1);
+    grid->addWidget(lipsField, 5, 2);
+    grid->addWidget(lipsButton, 5, 3);
+
+    auto *actionButton = new QPushButton(editMode ? tr("Actualizar") : tr("Agregar"), this);
+    actionButton->setObjectName("actionButton");
+    auto *cancelButton = new QPushButton(tr("Cancelar"), this);
+    cancelButton->setObjectName("cancelButton");
+    actionButton->setFixedSize(100, 25);
+    cancelButton->setFixedSize(100, 25);
+    connect(actionButton, &QPushButton::clicked, this, &MediaWidget::slotDoIt);
+    connect(cancelButton, &QPushButton::clicked, this, &MediaWidget::slotCloseIt);
+
+    categoriesListWidget = new QListWidget(this);
+    categoriesListWidget->setObjectName("categoriesList");
+    fillCategories();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(actionButton);
+    buttons->addWidget(cancelButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(letterLabel);
+    layout->addLayout(grid);
+    layout->addWidget(categoriesListWidget);
+    layout->addLayout(buttons);
+
+    setWindowTitle(editMode ? tr("Editar palabra") : tr("Palabra nueva"));
+}
 
 MediaWidget::~MediaWidget() = default;
 
-QString MediaWidget::fullNameProblem(const QString &)
+QString MediaWidget::fullNameProblem(const QString &fullName)
 {
+    bool control = false;
+    for (const QChar c : fullName)
+        control = control || c.category() == QChar::Other_Control;
+    if (fullName.trimmed().isEmpty() || fullName.size() > maxFullNameLength || control
+        || fullName.contains('/') || fullName.contains('\\') || fullName.contains("..")
+        || fullName == ".")
+        return tr("La descripción «%1» no puede usarse como nombre de la carpeta de la palabra: "
+                  "no debe estar en blanco, tener más de %2 caracteres ni contener «/», «\\» "
+                  "o «..».")
+            .arg(fullName.left(maxFullNameLength))
+            .arg(maxFullNameLength);
     return QString();
 }
 
-void MediaWidget::slotBrowseWordImage() { }
-void MediaWidget::slotBrowseWordSign() { }
-void MediaWidget::slotBrowseWordLips() { }
-void MediaWidget::slotDoIt() { }
+void MediaWidget::fillCategories()
+{
+    categoriesListWidget->clear();
+    if (!categoryList || !language)
+        return;
+    categoryList->load(language);
+    categoryList->reset();
+    while (Category::Category *category = categoryList->next()) {
+        auto *item = new QListWidgetItem(category->name, categoriesListWidget);
+        item->setData(Qt::UserRole, category->id);
+        item->setFlags(item->flags() | Qt::ItemIsSelectable | Qt::ItemIsEditable
+                       | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
+        const bool linked = editMode && currentWord->hasCategory(category);
+        item->setCheckState(linked ? Qt::Checked : Qt::Unchecked);
+    }
+}
+
+bool MediaWidget::saveCategories()
+{
+    bool ok = true;
+    for (int row = 0; row < categoriesListWidget->count(); ++row) {
+        const QListWidgetItem *item = categoriesListWidget->item(row);
+        Category::Category category;
+        if (!category.loadById(item->data(Qt::UserRole).toInt()))
+            continue;
+        if (item->checkState() == Qt::Checked)
+            ok = currentWord->addCategory(&category) && ok;
+        else
+            ok = currentWord->removeCategory(&category) && ok;
+    }
+    return ok;
+}
+
+void MediaWidget::slotBrowseWordImage()
+{
+    imageField->setText(
+        Prompts::openFile(this, tr("Elegir archivo"), tr("Archivos de imagen (*.png)")));
+}
+
+void MediaWidget::slotBrowseWordSign()
+{
+    signField->setText(
+        Prompts::openFile(this, tr("Elegir archivo"), tr("Video (*.mpg *.avi *.mov)")));
+}
+
+void MediaWidget::slotBrowseWordLips()
+{
+    lipsField->setText(
+        Prompts::openFile(this, tr("Elegir archivo"), tr("Video (*.mpg *.avi *.mov)")));
+}
+
+void MediaWidget::slotDoIt()
+{
+    const QString fullName = fullNameField->text();
+    for (const QLineEdit *field : {nameField, fullNameField, imageField, signField, lipsField}) {
+        if (field->text().isEmpty()) {
+            Prompts::inform(this, tr("Campos vacíos en formulario."),
+                            tr("Por favor complete todos los ítemes del formulario."));
+            return;
+        }
+    }
+    // The full name becomes a folder name: nothing may reach outside the letter's folder.
+    QString problem = fullNameProblem(fullName);
+    if (problem.isEmpty() && editMode && fullName != currentWord->fullName)
+        problem = fullNameProblem(currentWord->fullName);
+    if (problem.isEmpty()
+        && (!letter || !letter->language || letter->name.isEmpty()
+            || !fullNameProblem(letter->name).isEmpty()))
+        problem = tr("La letra de la palabra no tiene una carpeta válida.");
+    if (!problem.isEmpty()) {
+        Prompts::inform(this, tr("Descripción no válida."), problem);
+        return;
+    }
+
+    Word::Word scratch;
+    Word::Word *target = editMode ? currentWord : &scratch;
+    MediumChange changes[3];
+    changes[0].field = &target->image;
+    changes[0].source = imageField->text() == initialImage ? QString() : imageField->text();
+    changes[1].field = &target->sign;
+    changes[1].source = signField->text() == initialSign ? QString() : signField->text();
+    changes[2].field = &target->lips;
+    changes[2].source = lipsField->text() == initialLips ? QString() : lipsField->text();
+    for (MediumChange &change : changes) {
+        if (change.source.isEmpty())
+            continue;
+        change.fileName = fileNameOf(change.source);
+        if (!isPlainFileName(change.fileName) || !QFileInfo(change.source).isFile()) {
+            Prompts::inform(this, tr("Archivo no válido."),
+                            tr("El archivo %1 no existe o no puede leerse.").arg(change.source));
+            return;
+        }
+    }
+
+    // Folder: created (new word) or given the new full name (edited word).
+    const QString letterDir = letter->mediaPath().chopped(1);
+    const QString wordDir = letterDir + "/" + fullName;
+    QDir letterFolder(letterDir);
+    bool createdFolder = false;
+    QString renamedFrom;
+    if (!letterFolder.exists()) {
+        Prompts::inform(this, tr("Error"),
+                        tr("No existe la carpeta de la letra %1.").arg(letter->name));
+        return;
+    }
+    if (!isUsableFolder(wordDir)
+        || (editMode && !isUsableFolder(letterDir + "/" + currentWord->fullName))) {
+        Prompts::inform(this, tr("Descripción no válida."),
+                        tr("La carpeta %1 no es una carpeta de palabra.").arg(fullName));
+        return;
+    }
+    if (editMode && fullName != currentWord->fullName) {
+        if (QFileInfo::exists(wordDir)) {
+            Prompts::inform(this, tr("Descripción no válida."),
+                            tr("Ya existe una palabra con la descripción %1.").arg(fullName));
+            return;
+        }
+        if (QFileInfo::exists(letterDir + "/" + currentWord->fullName)) {
+            if (!letterFolder.rename(currentWord->fullName, fullName)) {
+                Prompts::inform(this, tr("Error"),
+                                tr("No se pudo cambiar el nombre de la carpeta %1.")
+                                    .arg(currentWord->fullName));
+                return;
+            }
+            renamedFrom = currentWord->fullName;
+        }
+    }
+    if (!QFileInfo::exists(wordDir)) {
+        if (!letterFolder.mkdir(fullName)) {
+            Prompts::inform(this, tr("Error"), tr("No se pudo crear la carpeta %1.").arg(fullName));
+            return;
+        }
+        createdFolder = true;
+    }
+
+    auto undoFiles = [&]() {
+        for (const MediumChange &change : changes) {
+            if (!change.staging.isEmpty())
+                QFile::remove(change.staging);
+        }
+        if (createdFolder)
+            letterFolder.rmdir(fullName);
+        if (!renamedFrom.isEmpty())
+            letterFolder.rename(fullName, renamedFrom);
+    };
+
+    // Copies wait under hidden names, so a failure later leaves the old media in place.
+    const char *mediumKeys[3] = {"image", "sign", "lips"};
+    for (int i = 0; i < 3; ++i) {
+        MediumChange &change = changes[i];
+        if (change.source.isEmpty())
+            continue;
+        change.staging = wordDir + "/.qv-" + mediumKeys[i] + "-" + change.fileName;
+        QFile::remove(change.staging);
+        if (!QFile::copy(change.source, change.staging)) {
+            change.staging.clear();
+            undoFiles();
+            Prompts::inform(this, tr("Error"),
+                            tr("No se pudo copiar el archivo %1.").arg(change.source));
+            return;
+        }
+    }
+
+    // Record and links in one transaction: a refusal leaves the database as it was.
+    const Word::Word before = editMode ? *currentWord : Word::Word();
+    QSet<QString> oldNames;
+    for (const QString &name : {before.image, before.sign, before.lips}) {
+        if (isPlainFileName(name))
+            oldNames.insert(name);
+    }
+    if (!editMode) {
+        ownWord = std::make_unique<Word::Word>();
+        ownWord->letter = letter;
+        currentWord = ownWord.get();
+        target = currentWord;
+        changes[0].field = &target->image;
+        changes[1].field = &target->sign;
+        changes[2].field = &target->lips;
+    }
+    target->name = nameField->text();
+    target->fullName = fullName;
+    for (MediumChange &change : changes) {
+        if (!change.source.isEmpty())
+            *change.field = change.fileName;
+    }
+
+    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
+    const bool inTransaction = db.transaction();
+    bool ok = editMode ? currentWord->update() : currentWord->save();
+    ok = ok && saveCategories();
+    ok = ok && (!inTransaction || db.commit());
+    if (!ok) {
+        if (inTransaction)
+            db.rollback();
+        undoFiles();
+        if (editMode) {
+            *currentWord = before;
+        } else {
+            currentWord = nullptr;
+            ownWord.reset();
+        }
+        Prompts::inform(this, tr("Error"),
+                        tr("Se presentó un error con la palabra %1.").arg(fullName));
+        emit done();
+        close();
+        return;
+    }
+
+    // The record is written: old media give way to the new copies.
+    const QSet<QString> newNames = {target->image, target->sign, target->lips};
+    for (const QString &name : oldNames) {
+        if (!newNames.contains(name) && QFileInfo(wordDir + "/" + name).isFile())
+            QFile::remove(wordDir + "/" + name);
+    }
+    for (const MediumChange &change : changes) {
+        if (change.staging.isEmpty())
+            continue;
+        const QString destination = wordDir + "/" + change.fileName;
+        // A file that was a medium of this word is replaced; any other one is kept.
+        if (QFileInfo::exists(destination) && oldNames.contains(change.fileName))
+            QFile::remove(destination);
+        if (!QFile::rename(change.staging, destination))
+            QFile::remove(change.staging);
+    }
+
+    if (editMode)
+        Prompts::inform(this, tr("Palabra editada."),
+                        tr("La palabra %1 ha sido editada exitósamente.").arg(fullName));
+    else
+        Prompts::inform(this, tr("Palabra creada."),
+                        tr("La palabra %1 ha sido creada exitósamente.").arg(fullName));
+    emit done();
+    close();
+}
+
 void MediaWidget::slotCloseIt()
 {
     emit done();
     close();
-}
-void MediaWidget::fillCategories() { }
-bool MediaWidget::saveCategories()
-{
-    return false;
 }
