@@ -18,6 +18,8 @@ public:
     void loadWord(const QString &word);
 
     const QStringList &frames() const { return m_frames; }
+    // For callers with a ready list of picture paths (tests, custom sequences).
+    void setFrames(const QStringList &frames) { m_frames = frames; }
     int frameCount() const { return m_frames.size(); }
     int currentFrame() const { return m_currentFrame; }
     bool isStopped() const { return m_stopped; }
