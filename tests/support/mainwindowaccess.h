@@ -101,6 +101,9 @@ public:
     auto &highlightIndex() { return w->highlightIndex; }
     auto &highlightLabelIndex() { return w->highlightLabelIndex; }
     auto &highlightedText() { return w->highlightedText; }
+    auto &heldLetter() { return w->heldLetter; }
+    auto &heldWord() { return w->heldWord; }
+    auto &heldShownWord() { return w->heldShownWord; }
 
     MainWindow *w;
 };
