@@ -57,9 +57,13 @@ void MainWindow::slotHideLetter(Word::Word *word, int position)
 {
     if (!word || position < 0 || position >= word->name.size())
         return;
-    int index = position;
+    const int digraphs = countDigraphsBefore(word->name, position);
+    // On the second character of a digraph the whole digraph becomes one blank box.
+    int index = position > 0 && countDigraphsBefore(word->name, position - 1) < digraphs
+        ? position - 1
+        : position;
     const QString name = letterImageName(word->name, index, true);
-    const int label = position - countDigraphsBefore(word->name, position);
+    const int label = position - digraphs;
     if (label >= letterLabels.size())
         return;
     renderLetterImage(letterLabels.at(label), systemMediaPath() + QStringLiteral("blank/"), name,
