@@ -1,0 +1,783 @@
+#include "admin/admwindow.h"
+#include "admin/categorywidget.h"
+#include "admin/categorywordwidget.h"
+#include "admin/mediawidget.h"
+#include "data/category.h"
+#include "data/language.h"
+#include "data/letter.h"
+#include "data/word.h"
+#include "mediatreefixture.h"
+#include "promptrecorder.h"
+#include "testdatabase.h"
+
+#include <QApplication>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeView>
+#include <memory>
+
+class AdmWindowTestAccess
+{
+public:
+    explicit AdmWindowTestAccess(AdmWindow *window) : w(window) { }
+    QFileSystemModel *model() { return w->directoryModel; }
+    QTreeView *tree() { return w->mediaTree; }
+    QListWidget *categories() { return w->categoriesListWidget; }
+    Letter::Letter *letter() { return w->selectedLetter.get(); }
+    Word::Word *word() { return w->selectedWord.get(); }
+    Category::Category *category() { return w->selectedCategory.get(); }
+    QPushButton *addWord() { return w->addWordButton; }
+    QPushButton *editWord() { return w->editWordButton; }
+    QPushButton *deleteWord() { return w->deleteWordButton; }
+    QPushButton *editCategory() { return w->editCategoryButton; }
+
+    // A click on the folder at path, as the tree would deliver it.
+    void click(const QString &path)
+    {
+        const QModelIndex index = w->directoryModel->index(path);
+        w->mediaTree->setCurrentIndex(index);
+        w->slotLetterClicked(index);
+    }
+
+    AdmWindow *w;
+};
+
+namespace {
+
+const QString languageName = QStringLiteral("Español");
+
+QString scalarText(const QString &statement)
+{
+    return TestDatabase::scalar(statement).toString();
+}
+
+int count(const QString &table, const QString &where = QString())
+{
+    return TestDatabase::scalar("SELECT COUNT(*) FROM " + table
+                                + (where.isEmpty() ? QString() : " WHERE " + where))
+        .toInt();
+}
+
+void setField(QDialog *dialog, const char *name, const QString &text)
+{
+    auto *field = dialog->findChild<QLineEdit *>(name);
+    QVERIFY2(field, name);
+    field->setText(text);
+}
+
+QString field(QDialog *dialog, const char *name)
+{
+    auto *edit = dialog->findChild<QLineEdit *>(name);
+    return edit ? edit->text() : QStringLiteral("<missing>");
+}
+
+void tick(QDialog *dialog, const QString &entry, Qt::CheckState state)
+{
+    auto *list = dialog->findChild<QListWidget *>("categoriesList");
+    const auto items = list->findItems(entry, Qt::MatchExactly);
+    QCOMPARE(items.size(), 1);
+    items.first()->setCheckState(state);
+}
+
+} // namespace
+
+class TestAdmin : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    // Word editor.
+    void addingWordCreatesFolderFilesRecordAndLinks();
+    void newWordStartsWithEveryCategoryUnchecked();
+    void editingFullNameRenamesFolderAndKeepsFiles();
+    void replacingPictureDeletesTheOldFile_data();
+    void replacingPictureDeletesTheOldFile();
+    void updatingWithoutChangesTouchesNoFileButRewritesLinks();
+    void hostileFullNameIsRefusedAndChangesNothing_data();
+    void hostileFullNameIsRefusedAndChangesNothing();
+    void quotesInNamesAreStoredAsTyped();
+    void emptyFieldKeepsDialogOpen();
+    void missingChosenFileIsReportedBeforeAnyChange();
+    void refusedRecordWriteUndoesFolderAndFiles_data();
+    void refusedRecordWriteUndoesFolderAndFiles();
+    void refusedUpdateRestoresFolderNameAndOldMedia();
+    void fileChooserFillsOrEmptiesField();
+    void renamingOntoAnotherWordFolderIsRefused();
+
+    // Administration window.
+    void buttonsFollowTheClickedFolderLevel();
+    void deletingWordRemovesRecordAndFolder();
+    void answeringNoRemovesNothingButForgetsSelection();
+    void folderWithoutWordRecordDeletesItsLetter();
+    void removalNeverFollowsSymbolicLinks();
+    void removalRefusesFoldersOutsideLetters_data();
+    void removalRefusesFoldersOutsideLetters();
+    void hiddenFileKeepsFolderAndNamesIt();
+    void wordAddedFromWindowAppearsInTree();
+
+    // Categories.
+    void categoryNamesAreStoredInCapitals_data();
+    void categoryNamesAreStoredInCapitals();
+    void emptyCategoryNameIsRefused();
+    void categoriesTabListsAndDeletes();
+    void categoryWordListShowsLinkedWordsByName();
+
+private:
+    std::unique_ptr<TestDatabase> db;
+    std::unique_ptr<MediaTreeFixture> tree;
+    std::unique_ptr<PromptRecorder> prompts;
+    Language::Language language;
+    Letter::Letter letterA;
+    Category::CategoryList categoryList;
+    Word::WordList wordList;
+    Letter::LetterList letterList;
+    int animals = 0;
+    int food = 0;
+
+    // A word "casa" under A with its folder, files and a link to animals.
+    int addCasa();
+    std::unique_ptr<MediaWidget> newWordDialog();
+    void fillNewWord(MediaWidget *dialog, const QString &fullName);
+};
+
+void TestAdmin::init()
+{
+    db = std::make_unique<TestDatabase>();
+    QVERIFY(db->isOpen());
+    tree = std::make_unique<MediaTreeFixture>(languageName);
+    prompts = std::make_unique<PromptRecorder>();
+    QCOMPARE(TestDatabase::addLanguage(languageName), 1);
+    QVERIFY(language.loadById(1));
+    const int a = TestDatabase::addLetter("A");
+    TestDatabase::addLetter("B");
+    animals = TestDatabase::addCategory("ANIMALES");
+    food = TestDatabase::addCategory("COMIDA");
+    tree->addLetterFolder("A");
+    tree->addLetterFolder("B");
+    letterA = Letter::Letter();
+    QVERIFY(letterA.loadById(a));
+}
+
+void TestAdmin::cleanup()
+{
+    prompts.reset();
+    tree.reset();
+    db.reset();
+}
+
+int TestAdmin::addCasa()
+{
+    const int id = TestDatabase::addWord("casa", letterA.id);
+    TestDatabase::link(id, animals);
+    tree->addWordFolder("A", "casa", {"casa.png", "casa-senas.avi", "casa-labial.avi"});
+    return id;
+}
+
+std::unique_ptr<MediaWidget> TestAdmin::newWordDialog()
+{
+    return std::make_unique<MediaWidget>(&language, &letterA, &categoryList, nullptr);
+}
+
+void TestAdmin::fillNewWord(MediaWidget *dialog, const QString &fullName)
+{
+    setField(dialog, "nameField", "árbol");
+    setField(dialog, "fullNameField", fullName);
+    setField(dialog, "imageField", tree->sourceFile("arbol.png", "png"));
+    setField(dialog, "signField", tree->sourceFile("arbol-senas.avi", "sign"));
+    setField(dialog, "lipsField", tree->sourceFile("arbol-labial.avi", "lips"));
+}
+
+void TestAdmin::addingWordCreatesFolderFilesRecordAndLinks()
+{
+    auto dialog = newWordDialog();
+    QSignalSpy done(dialog.get(), &MediaWidget::done);
+    dialog->show();
+    fillNewWord(dialog.get(), "arbol grande");
+    tick(dialog.get(), "COMIDA", Qt::Checked);
+    dialog->slotDoIt();
+
+    const QString folder = tree->lettersRoot() + "/A/arbol grande";
+    QCOMPARE(MediaTreeFixture::listTree(folder),
+             QStringList({"arbol-labial.avi", "arbol-senas.avi", "arbol.png"}));
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/arbol-senas.avi"), QByteArray("sign"));
+    QCOMPARE(count("word", "fullName = 'arbol grande'"), 1);
+    const int id
+        = TestDatabase::scalar("SELECT id FROM word WHERE fullName = 'arbol grande'").toInt();
+    QCOMPARE(scalarText(QString("SELECT name || '|' || image || '|' || sign || '|' || lips || '|' "
+                                "|| id_letter FROM word WHERE id = %1")
+                            .arg(id)),
+             QString("árbol|arbol.png|arbol-senas.avi|arbol-labial.avi|%1").arg(letterA.id));
+    QCOMPARE(count("word_x_category", QString("id_word = %1").arg(id)), 1);
+    QCOMPARE(
+        count("word_x_category", QString("id_word = %1 AND id_category = %2").arg(id).arg(food)),
+        1);
+    QCOMPARE(prompts->lastTitle(), QString("Palabra creada."));
+    QCOMPARE(prompts->lastText(), QString("La palabra arbol grande ha sido creada exitósamente."));
+    QCOMPARE(done.count(), 1);
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(dialog->word());
+    QCOMPARE(dialog->word()->id, id);
+}
+
+void TestAdmin::newWordStartsWithEveryCategoryUnchecked()
+{
+    addCasa();
+    auto dialog = newWordDialog();
+    auto *list = dialog->findChild<QListWidget *>("categoriesList");
+    QCOMPARE(list->count(), 2);
+    for (int row = 0; row < list->count(); ++row)
+        QCOMPARE(list->item(row)->checkState(), Qt::Unchecked);
+    QCOMPARE(dialog->windowTitle(), QString("Palabra nueva"));
+}
+
+void TestAdmin::editingFullNameRenamesFolderAndKeepsFiles()
+{
+    const int id = addCasa();
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    QCOMPARE(field(&dialog, "imageField"), tree->lettersRoot() + "/A/casa/casa.png");
+    QCOMPARE(dialog.findChild<QListWidget *>("categoriesList")->item(0)->checkState(), Qt::Checked);
+    setField(&dialog, "fullNameField", "casa roja");
+    dialog.slotDoIt();
+
+    QVERIFY(!QFileInfo::exists(tree->lettersRoot() + "/A/casa"));
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot() + "/A/casa roja"),
+             QStringList({"casa-labial.avi", "casa-senas.avi", "casa.png"}));
+    QCOMPARE(scalarText(QString("SELECT fullName || '|' || image FROM word WHERE id = %1").arg(id)),
+             QString("casa roja|casa.png"));
+    QCOMPARE(word.imagePath(), tree->lettersRoot() + "/A/casa roja/casa.png");
+    QCOMPARE(prompts->lastText(), QString("La palabra casa roja ha sido editada exitósamente."));
+}
+
+void TestAdmin::replacingPictureDeletesTheOldFile_data()
+{
+    QTest::addColumn<QString>("chosenName");
+    QTest::addColumn<QStringList>("expectedFiles");
+    QTest::newRow("same name replaces the file")
+        << "casa.png" << QStringList({"casa-labial.avi", "casa-senas.avi", "casa.png"});
+    QTest::newRow("other name deletes the old one")
+        << "casa2.png" << QStringList({"casa-labial.avi", "casa-senas.avi", "casa2.png"});
+}
+
+void TestAdmin::replacingPictureDeletesTheOldFile()
+{
+    QFETCH(QString, chosenName);
+    QFETCH(QStringList, expectedFiles);
+    const int id = addCasa();
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    prompts->files << tree->sourceFile(chosenName, "new picture");
+    dialog.slotBrowseWordImage();
+    dialog.slotDoIt();
+
+    const QString folder = tree->lettersRoot() + "/A/casa";
+    QCOMPARE(MediaTreeFixture::listTree(folder), expectedFiles);
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/" + chosenName), QByteArray("new picture"));
+    QCOMPARE(scalarText(QString("SELECT image FROM word WHERE id = %1").arg(id)), chosenName);
+}
+
+void TestAdmin::updatingWithoutChangesTouchesNoFileButRewritesLinks()
+{
+    const int id = addCasa();
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    const QString folder = tree->lettersRoot() + "/A/casa";
+    const QStringList before = MediaTreeFixture::listTree(folder);
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    QCOMPARE(dialog.windowTitle(), QString("Editar palabra"));
+    tick(&dialog, "ANIMALES", Qt::Unchecked);
+    tick(&dialog, "COMIDA", Qt::Checked);
+    dialog.slotDoIt();
+
+    QCOMPARE(MediaTreeFixture::listTree(folder), before);
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/casa.png"), QByteArray("casa.png"));
+    QCOMPARE(count("word_x_category", QString("id_word = %1").arg(id)), 1);
+    QCOMPARE(
+        count("word_x_category", QString("id_word = %1 AND id_category = %2").arg(id).arg(food)),
+        1);
+}
+
+void TestAdmin::hostileFullNameIsRefusedAndChangesNothing_data()
+{
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<QString>("fullName");
+    const QList<QPair<QByteArray, QString>> names = {
+        {"parent folder", "../../../fuera"},
+        {"dot dot alone", ".."},
+        {"dot alone", "."},
+        {"slash", "a/b"},
+        {"absolute", "/tmp/qv-fuera"},
+        {"backslash", "a\\..\\b"},
+        {"blanks only", "   "},
+        {"tab only", "\t"},
+        {"too long", QString(101, 'x')},
+        {"control character", QString("a") + QChar(0x01)},
+    };
+    for (const auto &name : names) {
+        QTest::newRow("new: " + name.first) << false << name.second;
+        QTest::newRow("edit: " + name.first) << true << name.second;
+    }
+}
+
+void TestAdmin::hostileFullNameIsRefusedAndChangesNothing()
+{
+    QFETCH(bool, editMode);
+    QFETCH(QString, fullName);
+    const int id = addCasa();
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    const QString languageDir = language.mediaPath();
+    const QString outerDir = QFileInfo(languageDir + "../..").canonicalFilePath();
+    const QStringList treeBefore = MediaTreeFixture::listTree(outerDir);
+    const QString wordsBefore = scalarText("SELECT group_concat(fullName || image, ',') FROM word");
+
+    MediaWidget dialog(&language, &letterA, &categoryList, editMode ? &word : nullptr);
+    QSignalSpy done(&dialog, &MediaWidget::done);
+    dialog.show();
+    if (!editMode) {
+        fillNewWord(&dialog, fullName);
+    } else {
+        setField(&dialog, "fullNameField", fullName);
+        setField(&dialog, "imageField", tree->sourceFile("otra.png", "x"));
+    }
+    dialog.slotDoIt();
+
+    QCOMPARE(prompts->prompts.size(), 1);
+    QCOMPARE(prompts->lastTitle(), QString("Descripción no válida."));
+    QVERIFY(prompts->lastText().startsWith("La descripción"));
+    QCOMPARE(MediaTreeFixture::listTree(outerDir), treeBefore);
+    QVERIFY(!QFileInfo::exists("/tmp/qv-fuera"));
+    QCOMPARE(scalarText("SELECT group_concat(fullName || image, ',') FROM word"), wordsBefore);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(dialog.isVisible());
+}
+
+void TestAdmin::quotesInNamesAreStoredAsTyped()
+{
+    auto dialog = newWordDialog();
+    fillNewWord(dialog.get(), "el \"oso\" d'Ana; DROP TABLE word");
+    setField(dialog.get(), "nameField", "o'so");
+    dialog->slotDoIt();
+    QCOMPARE(count("word"), 1);
+    QCOMPARE(scalarText("SELECT name || '|' || fullName FROM word"),
+             QString("o'so|el \"oso\" d'Ana; DROP TABLE word"));
+    QVERIFY(
+        QFileInfo(tree->lettersRoot() + "/A/el \"oso\" d'Ana; DROP TABLE word/arbol.png").isFile());
+}
+
+void TestAdmin::emptyFieldKeepsDialogOpen()
+{
+    auto dialog = newWordDialog();
+    QSignalSpy done(dialog.get(), &MediaWidget::done);
+    dialog->show();
+    fillNewWord(dialog.get(), "arbol");
+    setField(dialog.get(), "lipsField", "");
+    dialog->slotDoIt();
+    QCOMPARE(prompts->lastTitle(), QString("Campos vacíos en formulario."));
+    QCOMPARE(prompts->lastText(), QString("Por favor complete todos los ítemes del formulario."));
+    QVERIFY(!QFileInfo::exists(tree->lettersRoot() + "/A/arbol"));
+    QCOMPARE(count("word"), 0);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(dialog->isVisible());
+}
+
+void TestAdmin::missingChosenFileIsReportedBeforeAnyChange()
+{
+    auto dialog = newWordDialog();
+    QSignalSpy done(dialog.get(), &MediaWidget::done);
+    dialog->show();
+    fillNewWord(dialog.get(), "arbol");
+    setField(dialog.get(), "signField", tree->outsideDir() + "/no-existe.avi");
+    dialog->slotDoIt();
+    QCOMPARE(prompts->lastTitle(), QString("Archivo no válido."));
+    QVERIFY(!QFileInfo::exists(tree->lettersRoot() + "/A/arbol"));
+    QCOMPARE(count("word"), 0);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(dialog->isVisible());
+}
+
+void TestAdmin::refusedRecordWriteUndoesFolderAndFiles_data()
+{
+    QTest::addColumn<QString>("trigger");
+    QTest::newRow("word row refused") << "BEFORE INSERT ON word";
+    QTest::newRow("category link refused") << "BEFORE INSERT ON word_x_category";
+}
+
+void TestAdmin::refusedRecordWriteUndoesFolderAndFiles()
+{
+    QFETCH(QString, trigger);
+    QVERIFY(TestDatabase::exec("CREATE TRIGGER refuse " + trigger
+                               + " BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    auto dialog = newWordDialog();
+    QSignalSpy done(dialog.get(), &MediaWidget::done);
+    dialog->show();
+    fillNewWord(dialog.get(), "arbol");
+    tick(dialog.get(), "ANIMALES", Qt::Checked);
+    dialog->slotDoIt();
+
+    QCOMPARE(prompts->lastTitle(), QString("Error"));
+    QCOMPARE(prompts->lastText(), QString("Se presentó un error con la palabra arbol."));
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot() + "/A"), QStringList());
+    QCOMPARE(count("word"), 0);
+    QCOMPARE(count("word_x_category"), 0);
+    QCOMPARE(done.count(), 1);
+    QVERIFY(!dialog->isVisible());
+}
+
+void TestAdmin::refusedUpdateRestoresFolderNameAndOldMedia()
+{
+    const int id = addCasa();
+    QVERIFY(TestDatabase::exec("CREATE TRIGGER refuse BEFORE UPDATE ON word "
+                               "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    const QString letterDir = tree->lettersRoot() + "/A";
+    const QStringList before = MediaTreeFixture::listTree(letterDir);
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    setField(&dialog, "fullNameField", "casa roja");
+    setField(&dialog, "imageField", tree->sourceFile("casa.png", "new picture"));
+    dialog.slotDoIt();
+
+    QCOMPARE(prompts->lastText(), QString("Se presentó un error con la palabra casa roja."));
+    QCOMPARE(MediaTreeFixture::listTree(letterDir), before);
+    QCOMPARE(MediaTreeFixture::readFile(letterDir + "/casa/casa.png"), QByteArray("casa.png"));
+    QCOMPARE(scalarText(QString("SELECT fullName FROM word WHERE id = %1").arg(id)),
+             QString("casa"));
+    QCOMPARE(word.fullName, QString("casa"));
+}
+
+void TestAdmin::fileChooserFillsOrEmptiesField()
+{
+    auto dialog = newWordDialog();
+    prompts->files << "/somewhere/picture.png";
+    dialog->slotBrowseWordImage();
+    QCOMPARE(field(dialog.get(), "imageField"), QString("/somewhere/picture.png"));
+    dialog->slotBrowseWordImage(); // cancelled: the chooser gives ""
+    QCOMPARE(field(dialog.get(), "imageField"), QString());
+    prompts->files << "/v/sign.avi"
+                   << "/v/lips.mov";
+    dialog->slotBrowseWordSign();
+    dialog->slotBrowseWordLips();
+    QCOMPARE(field(dialog.get(), "signField"), QString("/v/sign.avi"));
+    QCOMPARE(field(dialog.get(), "lipsField"), QString("/v/lips.mov"));
+}
+
+void TestAdmin::renamingOntoAnotherWordFolderIsRefused()
+{
+    const int id = addCasa();
+    tree->addWordFolder("A", "arbol", {"arbol.png"});
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    dialog.show();
+    setField(&dialog, "fullNameField", "arbol");
+    dialog.slotDoIt();
+    QCOMPARE(prompts->lastTitle(), QString("Descripción no válida."));
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot() + "/A/arbol"),
+             QStringList({"arbol.png"}));
+    QVERIFY(QFileInfo(tree->lettersRoot() + "/A/casa/casa.png").isFile());
+    QCOMPARE(scalarText(QString("SELECT fullName FROM word WHERE id = %1").arg(id)),
+             QString("casa"));
+    QVERIFY(dialog.isVisible());
+}
+
+void TestAdmin::buttonsFollowTheClickedFolderLevel()
+{
+    addCasa();
+    tree->addWordFolder("A", "casa/Letras");
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    QVERIFY(!access.addWord()->isEnabled());
+    window.setLanguage(&language);
+    QCOMPARE(access.tree()->rootIndex(), access.model()->index(tree->lettersRoot()));
+
+    access.click(tree->lettersRoot() + "/A");
+    QVERIFY(access.addWord()->isEnabled());
+    QVERIFY(!access.editWord()->isEnabled());
+    QVERIFY(!access.deleteWord()->isEnabled());
+    QVERIFY(access.letter());
+    QCOMPARE(access.letter()->id, letterA.id);
+    QVERIFY(!access.word());
+
+    access.click(tree->lettersRoot() + "/A/casa");
+    QVERIFY(!access.addWord()->isEnabled());
+    QVERIFY(access.editWord()->isEnabled());
+    QVERIFY(access.deleteWord()->isEnabled());
+    QVERIFY(access.word());
+    QCOMPARE(access.word()->fullName, QString("casa"));
+
+    // A folder inside a word folder, even one called "Letras", is neither letter nor word.
+    access.click(tree->lettersRoot() + "/A/casa/Letras");
+    QVERIFY(!access.addWord()->isEnabled());
+    QVERIFY(!access.editWord()->isEnabled());
+    QVERIFY(!access.deleteWord()->isEnabled());
+    QVERIFY(!access.letter());
+}
+
+void TestAdmin::deletingWordRemovesRecordAndFolder()
+{
+    const int id = addCasa();
+    tree->addWordFolder("A", "arbol", {"arbol.png"});
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(tree->lettersRoot() + "/A/casa");
+    window.slotDeleteLetter();
+
+    QCOMPARE(prompts->prompts.size(), 2);
+    QCOMPARE(prompts->prompts.at(0).kind, Prompts::Kind::Question);
+    QCOMPARE(prompts->prompts.at(0).text,
+             QString("¿Está seguro de eliminar la palabra casa?\nTodos los medios asociados con "
+                     "esta palabra seran eliminados."));
+    QCOMPARE(prompts->lastText(), QString("La palabra casa ha sido eliminada exitosamente."));
+    QCOMPARE(count("word", QString("id = %1").arg(id)), 0);
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()),
+             QStringList({"A", "A/arbol", "A/arbol/arbol.png", "B"}));
+    QVERIFY(!access.word());
+    QVERIFY(!access.deleteWord()->isEnabled());
+}
+
+void TestAdmin::answeringNoRemovesNothingButForgetsSelection()
+{
+    const int id = addCasa();
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    const QStringList before = MediaTreeFixture::listTree(tree->lettersRoot());
+    access.click(tree->lettersRoot() + "/A/casa");
+    prompts->answers << false;
+    window.slotDeleteLetter();
+    QCOMPARE(prompts->prompts.size(), 1);
+    QCOMPARE(count("word", QString("id = %1").arg(id)), 1);
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()), before);
+    QVERIFY(!access.word());
+    QVERIFY(!access.letter());
+    QVERIFY(!access.editWord()->isEnabled());
+    QVERIFY(!access.deleteWord()->isEnabled());
+}
+
+void TestAdmin::folderWithoutWordRecordDeletesItsLetter()
+{
+    addCasa();
+    tree->addWordFolder("A", "sin registro", {"x.png"});
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(tree->lettersRoot() + "/A/sin registro");
+    QVERIFY(access.deleteWord()->isEnabled());
+    QVERIFY(!access.word());
+    window.slotDeleteLetter();
+    QCOMPARE(prompts->prompts.first().title, QString("Eliminar letra"));
+    QCOMPARE(prompts->lastText(), QString("La letra A ha sido eliminada exitosamente."));
+    QCOMPARE(count("letter", QString("id = %1").arg(letterA.id)), 0);
+    // The letter's word rows stay, as for any removed letter.
+    QCOMPARE(count("word"), 1);
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()), QStringList({"B"}));
+}
+
+void TestAdmin::removalNeverFollowsSymbolicLinks()
+{
+    addCasa();
+    const QString outsideFile = tree->sourceFile("keep/precious.txt", "precious");
+    const QString outsideDir = QFileInfo(outsideFile).absolutePath();
+    const QString wordDir = tree->lettersRoot() + "/A/casa";
+    QVERIFY(QFile::link(outsideDir, wordDir + "/linked-dir"));
+    QVERIFY(QFile::link(outsideFile, wordDir + "/linked-file.png"));
+    QVERIFY(QFile::link(outsideDir, tree->lettersRoot() + "/B/linked-word"));
+
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(wordDir);
+    window.slotDeleteLetter();
+    QVERIFY(!QFileInfo::exists(wordDir));
+    QVERIFY(!QFileInfo(wordDir).isSymLink());
+
+    // A letter folder holding a link to a folder outside: the link goes, the target stays.
+    access.click(tree->lettersRoot() + "/B");
+    window.slotDeleteLetter();
+    QVERIFY(!QFileInfo::exists(tree->lettersRoot() + "/B"));
+
+    QCOMPARE(MediaTreeFixture::readFile(outsideFile), QByteArray("precious"));
+    QCOMPARE(MediaTreeFixture::listTree(outsideDir), QStringList({"precious.txt"}));
+}
+
+void TestAdmin::removalRefusesFoldersOutsideLetters_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("folder outside the tree") << "outside"
+                                             << "outside";
+    QTest::newRow("the letters root itself") << "root"
+                                             << "root";
+    QTest::newRow("climbing out with ..") << "root/A/../.."
+                                          << "root";
+    QTest::newRow("word inside a linked letter") << "linked/x"
+                                                 << "outside";
+}
+
+void TestAdmin::removalRefusesFoldersOutsideLetters()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, kept);
+    tree->addWordFolder("A", "casa", {"casa.png"});
+    const QString outside = QFileInfo(tree->sourceFile("x/file.txt", "x")).absolutePath();
+    QVERIFY(QFile::link(QFileInfo(outside).absolutePath(), tree->lettersRoot() + "/linked"));
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    window.setLanguage(&language);
+    target.replace("outside", outside).replace("linked", tree->lettersRoot() + "/linked");
+    target.replace("root", tree->lettersRoot());
+    kept.replace("outside", outside).replace("root", tree->lettersRoot());
+    const QStringList before = MediaTreeFixture::listTree(kept);
+
+    window.removeDirectory(target);
+    QCOMPARE(MediaTreeFixture::listTree(kept), before);
+    QVERIFY(QFileInfo(outside + "/file.txt").isFile());
+    QCOMPARE(prompts->lastTitle(), QString("Error"));
+}
+
+void TestAdmin::hiddenFileKeepsFolderAndNamesIt()
+{
+    addCasa();
+    const QString wordDir = tree->lettersRoot() + "/A/casa";
+    MediaTreeFixture::writeFile(wordDir + "/.oculto", "h");
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(wordDir);
+    window.slotDeleteLetter();
+    QCOMPARE(MediaTreeFixture::listTree(wordDir), QStringList({".oculto"}));
+    QCOMPARE(prompts->lastTitle(), QString("Error"));
+    QCOMPARE(prompts->lastText(), QString("El directorio casa no ha podido ser eliminado."));
+}
+
+void TestAdmin::wordAddedFromWindowAppearsInTree()
+{
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    const QString letterDir = tree->lettersRoot() + "/A";
+    access.click(letterDir);
+    window.slotInsertLetter();
+    MediaWidget *editor = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *candidate = qobject_cast<MediaWidget *>(top); candidate && candidate->isVisible())
+            editor = candidate;
+    }
+    QVERIFY(editor);
+    fillNewWord(editor, "arbol");
+    editor->slotDoIt();
+    const QModelIndex letterIndex = access.model()->index(letterDir);
+    access.tree()->expand(letterIndex);
+    QTRY_COMPARE(access.model()->rowCount(letterIndex), 1);
+    QCOMPARE(access.model()->fileName(access.model()->index(0, 0, letterIndex)), QString("arbol"));
+}
+
+void TestAdmin::categoryNamesAreStoredInCapitals_data()
+{
+    QTest::addColumn<bool>("editMode");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("new, lower case") << false << "frutas"
+                                     << "FRUTAS"
+                                     << "La categoría frutas ha sido creada exitosamente.";
+    QTest::newRow("new, blanks accepted") << false << "   "
+                                          << "   "
+                                          << "La categoría     ha sido creada exitosamente.";
+    QTest::newRow("new, quote") << false << "l'été"
+                                << "L'ÉTÉ"
+                                << "La categoría l'été ha sido creada exitosamente.";
+    QTest::newRow("rename, lower case") << true << "animalitos"
+                                        << "ANIMALITOS"
+                                        << "La categoría animalitos ha sido editada exitosamente.";
+}
+
+void TestAdmin::categoryNamesAreStoredInCapitals()
+{
+    QFETCH(bool, editMode);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
+    Category::Category existing;
+    QVERIFY(existing.loadById(animals));
+    CategoryWidget dialog(&language, editMode ? &existing : nullptr);
+    QSignalSpy done(&dialog, &CategoryWidget::done);
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(),
+             editMode ? QString("Editar categoría") : QString("Categoría nueva"));
+    setField(&dialog, "nameField", typed);
+    dialog.slotDoIt();
+    QCOMPARE(prompts->lastText(), message);
+    QCOMPARE(count("category", "name = '" + QString(stored).replace("'", "''") + "'"), 1);
+    QCOMPARE(count("category"), editMode ? 2 : 3);
+    QCOMPARE(done.count(), 1);
+    QVERIFY(!dialog.isVisible());
+}
+
+void TestAdmin::emptyCategoryNameIsRefused()
+{
+    CategoryWidget dialog(&language, nullptr);
+    QSignalSpy done(&dialog, &CategoryWidget::done);
+    dialog.show();
+    dialog.slotDoIt();
+    QCOMPARE(prompts->lastTitle(), QString("Campos vacíos en formulario."));
+    QCOMPARE(count("category"), 2);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(dialog.isVisible());
+}
+
+void TestAdmin::categoriesTabListsAndDeletes()
+{
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    window.slotTabs(1);
+    QCOMPARE(access.categories()->count(), 2);
+    QCOMPARE(access.categories()->item(0)->text(), QString("ANIMALES"));
+    QCOMPARE(access.categories()->item(0)->data(Qt::UserRole).toInt(), animals);
+
+    window.slotCategoryClicked(access.categories()->item(1));
+    QVERIFY(access.category());
+    QVERIFY(access.editCategory()->isEnabled());
+    window.slotDeleteCategory();
+    QCOMPARE(prompts->prompts.first().text,
+             QString("Está seguro de eliminar la categoría COMIDA?"));
+    QCOMPARE(prompts->lastText(), QString("La categoría COMIDA ha sido eliminada exitósamente."));
+    QCOMPARE(count("category"), 1);
+    QCOMPARE(access.categories()->count(), 1);
+    QVERIFY(access.editCategory()->isEnabled());
+}
+
+void TestAdmin::categoryWordListShowsLinkedWordsByName()
+{
+    const int zorro = TestDatabase::addWord("zorro", letterA.id);
+    const int abeja = TestDatabase::addWord("abeja", letterA.id);
+    TestDatabase::addWord("arroz", letterA.id);
+    TestDatabase::link(zorro, animals);
+    TestDatabase::link(abeja, animals);
+    Category::Category category;
+    QVERIFY(category.loadById(animals));
+    CategoryWordWidget dialog(&wordList, &category);
+    QSignalSpy done(&dialog, &CategoryWordWidget::done);
+    QCOMPARE(dialog.windowTitle(), QString("Lista de palabras asociadas a la categoría: ANIMALES"));
+    auto *list = dialog.findChild<QListWidget *>("wordsList");
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QString("abeja"));
+    QCOMPARE(list->item(0)->data(Qt::UserRole).toInt(), abeja);
+    QCOMPARE(list->item(1)->text(), QString("zorro"));
+    dialog.slotCloseIt();
+    QCOMPARE(done.count(), 1);
+}
+
+QTEST_MAIN(TestAdmin)
+#include "tst_admin.moc"
