@@ -49,6 +49,8 @@ AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
     for (int column = 1; column < directoryModel->columnCount(); ++column)
         mediaTree->hideColumn(column);
     mediaTree->setAttribute(Qt::WA_MouseTracking);
+    // One column: its untranslated "Name" header says nothing.
+    mediaTree->setHeaderHidden(true);
     connect(mediaTree, &QTreeView::clicked, this, &AdmWindow::slotLetterClicked);
 
     lettersHeader = new QLabel(this);

@@ -81,6 +81,9 @@ MediaWidget::MediaWidget(Language::Language *language, Letter::Letter *letter,
     imageField->setObjectName("imageField");
     signField->setObjectName("signField");
     lipsField->setObjectName("lipsField");
+    // Wide enough to read a chosen path.
+    for (QLineEdit *field : {imageField, signField, lipsField})
+        field->setMinimumWidth(360);
     if (editMode) {
         nameField->setText(word->name);
         fullNameField->setText(word->fullName);

@@ -11,6 +11,7 @@
 HelpDialog::HelpDialog(QWidget *parent) : QDialog(parent)
 {
     setModal(true);
+    setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
     openButton = new QPushButton(tr("Abrir manual de Quelvanto"), this);
     closeButton = new QPushButton(tr("Cerrar"), this);
     auto *layout = new QVBoxLayout(this);
