@@ -14,6 +14,7 @@
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -674,12 +675,25 @@ void TestAdmin::wordAddedFromWindowAppearsInTree()
             editor = candidate;
     }
     QVERIFY(editor);
+    QPointer<MediaWidget> alive(editor);
     fillNewWord(editor, "arbol");
     editor->slotDoIt();
+    QTRY_VERIFY(!alive);
     const QModelIndex letterIndex = access.model()->index(letterDir);
     access.tree()->expand(letterIndex);
     QTRY_COMPARE(access.model()->rowCount(letterIndex), 1);
     QCOMPARE(access.model()->fileName(access.model()->index(0, 0, letterIndex)), QString("arbol"));
+
+    // Escape only hides a dialog; the window still frees the editor.
+    access.click(letterDir);
+    window.slotInsertLetter();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *candidate = qobject_cast<MediaWidget *>(top); candidate && candidate->isVisible())
+            alive = candidate;
+    }
+    QVERIFY(alive);
+    QTest::keyClick(alive.data(), Qt::Key_Escape);
+    QTRY_VERIFY(!alive);
 }
 
 void TestAdmin::categoryNamesAreStoredInCapitals_data()

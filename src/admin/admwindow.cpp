@@ -30,6 +30,12 @@ QString withoutTrailingSlash(QString path)
     return path;
 }
 
+// Escape and the title bar only hide a dialog; every way out ends in finished().
+void deleteWhenFinished(QDialog *dialog)
+{
+    QObject::connect(dialog, &QDialog::finished, dialog, &QObject::deleteLater);
+}
+
 } // namespace
 
 AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
@@ -190,7 +196,7 @@ void AdmWindow::slotInsertLetter()
     if (!currentLanguage || !selectedLetter)
         return;
     auto *editor = new MediaWidget(currentLanguage, selectedLetter.get(), categoryList, nullptr);
-    editor->setAttribute(Qt::WA_DeleteOnClose);
+    deleteWhenFinished(editor);
     connect(editor, &MediaWidget::done, this, &AdmWindow::slotRefresh);
     editor->show();
 }
@@ -201,7 +207,7 @@ void AdmWindow::slotEditLetter()
         return;
     auto *editor
         = new MediaWidget(currentLanguage, selectedLetter.get(), categoryList, selectedWord.get());
-    editor->setAttribute(Qt::WA_DeleteOnClose);
+    deleteWhenFinished(editor);
     connect(editor, &MediaWidget::done, this, &AdmWindow::slotRefreshParent);
     editor->show();
 }
@@ -356,7 +362,7 @@ void AdmWindow::slotRefreshCategoriesList()
 void AdmWindow::slotInsertCategory()
 {
     auto *editor = new CategoryWidget(currentLanguage, nullptr);
-    editor->setAttribute(Qt::WA_DeleteOnClose);
+    deleteWhenFinished(editor);
     connect(editor, &CategoryWidget::done, this, &AdmWindow::slotRefreshCategoriesList);
     editor->show();
 }
@@ -366,7 +372,7 @@ void AdmWindow::slotEditCategory()
     if (!selectedCategory)
         return;
     auto *editor = new CategoryWidget(currentLanguage, selectedCategory.get());
-    editor->setAttribute(Qt::WA_DeleteOnClose);
+    deleteWhenFinished(editor);
     connect(editor, &CategoryWidget::done, this, &AdmWindow::slotRefreshCategoriesList);
     editor->show();
 }
@@ -391,6 +397,6 @@ void AdmWindow::slotShowWordsCategory()
     if (!selectedCategory)
         return;
     auto *list = new CategoryWordWidget(wordList, selectedCategory.get());
-    list->setAttribute(Qt::WA_DeleteOnClose);
+    deleteWhenFinished(list);
     list->show();
 }
