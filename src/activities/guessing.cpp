@@ -89,21 +89,22 @@ int MainWindow::pickHiddenLetter(const QString &word, QString &letterText)
         letterText = word.at(i).toUpper();
     } while (letterText == QLatin1String(" "));
 
-    if (i == length - 1)
-        return i;
-    const QString next = word.at(i + 1).toUpper();
     const bool useCh = languageSwitch(QStringLiteral("use-ch"));
     const bool useLl = languageSwitch(QStringLiteral("use-ll"));
-    if (useCh && letterText == QLatin1String("C") && next == QLatin1String("H")) {
-        letterText = QStringLiteral("CH");
-        return i;
-    }
-    if (useLl && letterText == QLatin1String("L") && next == QLatin1String("L")) {
-        letterText = QStringLiteral("LL");
-        return i;
+    if (i < length - 1) {
+        const QString next = word.at(i + 1).toUpper();
+        if (useCh && letterText == QLatin1String("C") && next == QLatin1String("H")) {
+            letterText = QStringLiteral("CH");
+            return i;
+        }
+        if (useLl && letterText == QLatin1String("L") && next == QLatin1String("L")) {
+            letterText = QStringLiteral("LL");
+            return i;
+        }
     }
     if (i == 0)
         return i;
+    // Also at the last position, so a word ending in "ch" or "ll" hides the whole pair.
     const QString previous = word.at(i - 1).toUpper();
     if (useCh && letterText == QLatin1String("H") && previous == QLatin1String("C")) {
         letterText = QStringLiteral("CH");
