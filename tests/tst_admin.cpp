@@ -11,6 +11,7 @@
 #include "testdatabase.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -116,6 +117,8 @@ private slots:
     void buttonsFollowTheClickedFolderLevel();
     void deletingWordRemovesRecordAndFolder();
     void answeringNoRemovesNothingButForgetsSelection();
+    void deletingWordWhoseFolderIsGoneStillRemovesRecord();
+    void letterFolderWithoutRecordOffersAddButAddsNothing();
     void folderWithoutWordRecordDeletesItsLetter();
     void removalNeverFollowsSymbolicLinks();
     void removalRefusesFoldersOutsideLetters_data();
@@ -564,6 +567,34 @@ void TestAdmin::answeringNoRemovesNothingButForgetsSelection()
     QVERIFY(!access.letter());
     QVERIFY(!access.editWord()->isEnabled());
     QVERIFY(!access.deleteWord()->isEnabled());
+}
+
+void TestAdmin::deletingWordWhoseFolderIsGoneStillRemovesRecord()
+{
+    const int id = addCasa();
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(tree->lettersRoot() + "/A/casa");
+    QVERIFY(QDir(tree->lettersRoot() + "/A/casa").removeRecursively());
+    window.slotDeleteLetter();
+    QCOMPARE(count("word", QString("id = %1").arg(id)), 0);
+    QCOMPARE(prompts->titles(), QStringList({"Eliminar palabra", "Eliminar palabra"}));
+    QCOMPARE(prompts->lastText(), QString("La palabra casa ha sido eliminada exitosamente."));
+}
+
+void TestAdmin::letterFolderWithoutRecordOffersAddButAddsNothing()
+{
+    tree->addLetterFolder("Z");
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(tree->lettersRoot() + "/Z");
+    QVERIFY(access.addWord()->isEnabled());
+    QVERIFY(!access.letter());
+    const int before = QApplication::topLevelWidgets().size();
+    window.slotInsertLetter();
+    QCOMPARE(QApplication::topLevelWidgets().size(), before);
 }
 
 void TestAdmin::folderWithoutWordRecordDeletesItsLetter()

@@ -72,6 +72,8 @@ private slots:
 
     void buildingShowsTheStoredSettings();
     void withoutShowOrderRowTheFirstOrderIsChosen();
+    void showOrderOutsideTheEntriesShowsTheLastOrder_data();
+    void showOrderOutsideTheEntriesShowsTheLastOrder();
     void acceptWritesEverySettingInOrderAndReloads();
     void acceptWithNothingTickedStoresOnlyShowOrder();
     void selectionWithoutWordsWarnsAndStaysOpen();
@@ -158,6 +160,26 @@ void TestConfigWidget::withoutShowOrderRowTheFirstOrderIsChosen()
     auto *order = dialog->findChild<QComboBox *>("showOrderBox");
     QCOMPARE(order->currentIndex(), 0);
     QCOMPARE(order->currentText(), QString("Palabra, imagen, video"));
+}
+
+void TestConfigWidget::showOrderOutsideTheEntriesShowsTheLastOrder_data()
+{
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::newRow("last entry") << 5 << 5;
+    QTest::newRow("above the entries") << 7 << 5;
+    QTest::newRow("negative") << -1 << 5;
+}
+
+void TestConfigWidget::showOrderOutsideTheEntriesShowsTheLastOrder()
+{
+    QFETCH(int, stored);
+    QFETCH(int, shown);
+    config.insert("show-order", stored, user.id);
+    auto dialog = makeDialog();
+    auto *order = dialog->findChild<QComboBox *>("showOrderBox");
+    QCOMPARE(order->currentIndex(), shown);
+    QCOMPARE(order->currentData().toString(), config.showOrder(user.id));
 }
 
 void TestConfigWidget::acceptWritesEverySettingInOrderAndReloads()

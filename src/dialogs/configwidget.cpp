@@ -81,8 +81,9 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     for (int index = 0; index < orders.size(); ++index)
         showOrderBox->addItem(orders.at(index), Config::Config::showOrderCode(index));
     const int storedOrder = config ? config->value("show-order", userId) : 0;
-    // An out-of-range row would leave the box blank; it reads as the last order elsewhere.
-    showOrderBox->setCurrentIndex(qBound(0, storedOrder, orders.size() - 1));
+    // Any value outside the six entries reads as the last order ("viw") everywhere else.
+    const bool known = storedOrder >= 0 && storedOrder < orders.size();
+    showOrderBox->setCurrentIndex(known ? storedOrder : orders.size() - 1);
 
     lettersList = new QListWidget(this);
     lettersList->setObjectName("lettersList");
