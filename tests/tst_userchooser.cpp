@@ -14,10 +14,7 @@
 class InputDialogTestAccess
 {
 public:
-    explicit InputDialogTestAccess(InputDialog *dialog)
-        : d(dialog)
-    {
-    }
+    explicit InputDialogTestAccess(InputDialog *dialog) : d(dialog) { }
     QComboBox *combo() { return d->m_userCombo; }
     QLineEdit *name() { return d->m_nameEdit; }
     QPushButton *add() { return d->m_addButton; }
@@ -132,14 +129,19 @@ void UserChooserTest::addReportsInTheStatusBar_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("users");
 
-    QTest::newRow("new name") << "Pedro" << "El usuario Pedro ha sido agregado al sistema." << 4;
-    QTest::newRow("existing name") << "Ana" << "El usuario Ana ya existe en el sistema." << 3;
+    QTest::newRow("new name") << "Pedro"
+                              << "El usuario Pedro ha sido agregado al sistema." << 4;
+    QTest::newRow("existing name") << "Ana"
+                                   << "El usuario Ana ya existe en el sistema." << 3;
     QTest::newRow("other case is another user")
-            << "ana" << "El usuario ana ha sido agregado al sistema." << 4;
+        << "ana"
+        << "El usuario ana ha sido agregado al sistema." << 4;
     QTest::newRow("leading blank is another user")
-            << " Ana" << "El usuario  Ana ha sido agregado al sistema." << 4;
+        << " Ana"
+        << "El usuario  Ana ha sido agregado al sistema." << 4;
     QTest::newRow("quotes are plain text")
-            << "O'Brien \"x\"" << "El usuario O'Brien \"x\" ha sido agregado al sistema." << 4;
+        << "O'Brien \"x\""
+        << "El usuario O'Brien \"x\" ha sido agregado al sistema." << 4;
 }
 
 void UserChooserTest::addReportsInTheStatusBar()
@@ -229,7 +231,7 @@ void UserChooserTest::cannotCloseWithoutAChoice()
     BoxWatcher watcher;
     QVERIFY(!dialog.close());
     QCOMPARE(watcher.texts,
-             QStringList{"Debe seleccionar un usuario para poder cerrar esta ventana."});
+             QStringList {"Debe seleccionar un usuario para poder cerrar esta ventana."});
     QVERIFY(dialog.isVisible());
     QCOMPARE(chosen, 0);
 }

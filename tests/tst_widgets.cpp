@@ -59,8 +59,8 @@ QString WidgetsTest::picture(const QString &name, Qt::GlobalColor colour)
 
 QStringList WidgetsTest::frames(int count)
 {
-    static const Qt::GlobalColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow,
-                                              Qt::cyan, Qt::magenta};
+    static const Qt::GlobalColor colours[]
+        = {Qt::red, Qt::green, Qt::blue, Qt::yellow, Qt::cyan, Qt::magenta};
     QStringList list;
     for (int i = 0; i < count; ++i)
         list << picture(QStringLiteral("frame%1.png").arg(i), colours[i % 6]);
@@ -108,7 +108,8 @@ void WidgetsTest::clickFollowsMode()
 
     QCOMPARE(clicked.count(), emitted);
     QCOMPARE(widget.selected, selectedAfter);
-    QCOMPARE(shown(widget), QImage(selectedAfter ? rollover : normal).convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(shown(widget),
+             QImage(selectedAfter ? rollover : normal).convertToFormat(QImage::Format_RGB32));
 }
 
 void WidgetsTest::hoverSwapsPictureUnlessSelected()

@@ -385,16 +385,21 @@ void MainWindow::slotExit()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (exiting) {
-        // The other top-level windows would keep the event loop alive.
-        for (QWidget *window :
-             std::initializer_list<QWidget *> {inputDialog, helpDialog, admWindow, configWidget}) {
-            if (window)
-                window->hide();
+    // The steps of slotExit, inline: a close() nested in this handler would be refused.
+    if (!exiting) {
+        exiting = true;
+        clearStage();
+        if (slotAbout()) {
+            event->ignore();
+            QTimer::singleShot(20000, this, &QWidget::close);
+            return;
         }
-        event->accept();
-        return;
     }
-    event->ignore();
-    slotExit();
+    // The other top-level windows would keep the event loop alive.
+    for (QWidget *window :
+         std::initializer_list<QWidget *> {inputDialog, helpDialog, admWindow, configWidget}) {
+        if (window)
+            window->hide();
+    }
+    event->accept();
 }

@@ -1,0 +1,493 @@
+#include "app/mainwindow.h"
+#include "app/menuwidget.h"
+#include "data/user.h"
+#include "dialogs/configwidget.h"
+#include "dialogs/inputdialog.h"
+#include "mainwindowaccess.h"
+#include "testclip.h"
+#include "testdatabase.h"
+#include "widgets/sequencewidget.h"
+#include "widgets/videoplayer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+// The frame of the main window: construction, the picture menus, the credits on exit and the
+// hand-over from the opening videos to the user chooser.
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void menuClicksLeadToActivity_data();
+    void menuClicksLeadToActivity();
+    void oneEntryPerRowLooksSelected();
+    void readingOpensTheStoryMenu();
+    void firstSubMenuIsInactiveUnderReading();
+    void fileMenuOpensAndCloses();
+    void storyArrowsReturnToTheStoryMenuAtTheEnds();
+
+    void closeShowsCreditsThenCloses();
+    void closeWithoutLanguageIsImmediate();
+    void missingDatabaseIsReportedOnceAndNotCreated();
+    void mediaPathsFollowTheLanguage();
+
+    void choosingAUserSetsSequencesAndStartsActivity20_data();
+    void choosingAUserSetsSequencesAndStartsActivity20();
+    void configDoneRestartsOnlyOnce();
+    void fingerSpellingEndSchedulesOneNextItem();
+
+    void missingOpeningVideosOpenTheUserChooser();
+    void openingVideosPlayInTurnThenTheChooser();
+
+private:
+    void picture(const QString &relative, Qt::GlobalColor colour);
+    MainWindow *makeWindow();
+    void chooseUser(MainWindow *window);
+
+    QString m_appDir;
+    TestDatabase *m_db = nullptr;
+    MainWindow *m_window = nullptr;
+    QTimer *m_boxTimer = nullptr;
+    QStringList m_boxes;
+};
+
+void MainWindowTest::initTestCase()
+{
+    m_appDir = QCoreApplication::applicationDirPath();
+    QDir(m_appDir + "/media").removeRecursively();
+    MainWindow::databaseFailureHandler = [] { QFAIL("unexpected database failure"); };
+    picture("media/system/ui/background.png", Qt::white);
+    picture("media/system/ui/backgroundleer.png", Qt::darkGreen);
+    picture("media/languages/Espanol/UI/creditos-grande.png", Qt::darkBlue);
+    picture("media/languages/Espanol/Cuentos/leer1_1.png", Qt::red);
+}
+
+void MainWindowTest::init()
+{
+    m_db = new TestDatabase(m_appDir + "/data/bd");
+    QVERIFY(m_db->isOpen());
+    QCOMPARE(TestDatabase::addLanguage("Espanol"), 1);
+    TestDatabase::exec("INSERT INTO user (name) VALUES ('Ana')");
+    const int letter = TestDatabase::addLetter("A");
+    TestDatabase::addWord("ave", letter);
+    TestDatabase::addWord("arbol", letter);
+    // A message box would wait for a click that never comes: answer any that opens.
+    m_boxes.clear();
+    m_boxTimer = new QTimer;
+    connect(m_boxTimer, &QTimer::timeout, this, [this] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            m_boxes << box->text();
+            box->done(0);
+        }
+    });
+    m_boxTimer->start(50);
+}
+
+void MainWindowTest::cleanup()
+{
+    delete m_boxTimer;
+    m_boxTimer = nullptr;
+    delete m_window;
+    m_window = nullptr;
+    delete m_db;
+    m_db = nullptr;
+}
+
+void MainWindowTest::picture(const QString &relative, Qt::GlobalColor colour)
+{
+    const QString path = m_appDir + "/" + relative;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(path));
+}
+
+MainWindow *MainWindowTest::makeWindow()
+{
+    m_window = new MainWindow;
+    MainWindowTestAccess access(m_window);
+    // Without opening videos the chooser follows at once.
+    if (!QTest::qWaitFor([&] { return access.inputDialog()->isVisible(); }))
+        qWarning("the user chooser did not open");
+    access.inputDialog()->hide();
+    return m_window;
+}
+
+void MainWindowTest::chooseUser(MainWindow *window)
+{
+    auto *user = new User::User;
+    QVERIFY(user->findByName("Ana"));
+    window->slotChooseUser(user);
+}
+
+void MainWindowTest::menuClicksLeadToActivity_data()
+{
+    QTest::addColumn<QStringList>("clicks");
+    QTest::addColumn<int>("menuChoice");
+    QTest::addColumn<int>("subMenuChoice");
+    QTest::addColumn<int>("activity");
+    QTest::addColumn<bool>("presentationButtons");
+
+    QTest::newRow("letters, signs, present")
+        << QStringList {"top1", "sub1", "third1"} << 0 << 10 << 20 << true;
+    QTest::newRow("letters, signs, ask")
+        << QStringList {"top1", "sub1", "third2"} << 0 << 10 << 21 << false;
+    QTest::newRow("letters, lips, present")
+        << QStringList {"top1", "sub2", "third1"} << 0 << 11 << 22 << true;
+    QTest::newRow("letters, lips, ask")
+        << QStringList {"top1", "sub2", "third2"} << 0 << 11 << 23 << false;
+    QTest::newRow("letters, spelling, present")
+        << QStringList {"top1", "sub3", "third1"} << 0 << 12 << 24 << true;
+    QTest::newRow("letters, spelling, ask")
+        << QStringList {"top1", "sub3", "third2"} << 0 << 12 << 25 << false;
+    QTest::newRow("write, letter")
+        << QStringList {"top2", "sub3", "third1"} << 2 << 15 << 30 << false;
+    QTest::newRow("write, word") << QStringList {"top2", "sub3", "third2"} << 2 << 15 << 31
+                                 << false;
+}
+
+void MainWindowTest::menuClicksLeadToActivity()
+{
+    QFETCH(QStringList, clicks);
+    QFETCH(int, menuChoice);
+    QFETCH(int, subMenuChoice);
+    QFETCH(int, activity);
+    QFETCH(bool, presentationButtons);
+
+    MainWindow *window = makeWindow();
+    chooseUser(window);
+    MainWindowTestAccess access(window);
+    const QHash<QString, MenuWidget *> widgets
+        = {{"top1", access.menuLetters()},  {"top2", access.menuReadWrite()},
+           {"sub1", access.subMenu1()},     {"sub2", access.subMenu2()},
+           {"sub3", access.subMenu3()},     {"third1", access.subSubMenu1()},
+           {"third2", access.subSubMenu2()}};
+    for (const QString &click : clicks)
+        QTest::mouseClick(widgets.value(click), Qt::LeftButton);
+
+    QCOMPARE(access.menuChoice(), menuChoice);
+    QCOMPARE(access.subMenuChoice(), subMenuChoice);
+    QCOMPARE(access.subSubMenuChoice(), activity);
+    QCOMPARE(access.activity(), activity);
+    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(!access.repeatButton()->isHidden());
+    QCOMPARE(!access.toggleWordButton()->isHidden(), presentationButtons);
+    QCOMPARE(!access.stopMotionButton()->isHidden(), presentationButtons);
+    QVERIFY(access.subSubMenu1()->isHidden());
+    QVERIFY(access.subSubMenu2()->isHidden());
+}
+
+void MainWindowTest::oneEntryPerRowLooksSelected()
+{
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    QTest::mouseClick(access.menuLetters(), Qt::LeftButton);
+    QTest::mouseClick(access.subMenu2(), Qt::LeftButton);
+    QTest::mouseClick(access.subMenu3(), Qt::LeftButton);
+    QVERIFY(access.menuLetters()->selected);
+    QVERIFY(!access.menuReadWrite()->selected);
+    QVERIFY(!access.subMenu1()->selected);
+    QVERIFY(!access.subMenu2()->selected);
+    QVERIFY(access.subMenu3()->selected);
+    QCOMPARE(access.subMenu3()->normalPicture(),
+             window->systemMediaPath() + "menus/dactilologico.png");
+    QCOMPARE(access.subSubMenu2()->normalPicture(),
+             window->systemMediaPath() + "menus/letradactilologico.png");
+    QVERIFY(!access.subSubMenu1()->isHidden());
+}
+
+void MainWindowTest::readingOpensTheStoryMenu()
+{
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    const QImage reading = QImage(window->systemMediaPath() + "ui/backgroundleer.png");
+    const QImage normal = QImage(window->systemMediaPath() + "ui/background.png");
+
+    QTest::mouseClick(access.menuReadWrite(), Qt::LeftButton);
+    QTest::mouseClick(access.subMenu2(), Qt::LeftButton);
+    QCOMPARE(access.subMenuChoice(), 14);
+    QCOMPARE(access.activeSubMenu(), 14);
+    for (MenuWidget *widget : {access.storiesHeader(), access.readMenu1(), access.readMenu5(),
+                               access.fablesHeader(), access.arrowLeft(), access.arrowRight()})
+        QVERIFY(!widget->isHidden());
+    QVERIFY(access.subSubMenu1()->isHidden());
+    QCOMPARE(access.backgroundLabel()->pixmap().toImage(), reading);
+    QCOMPARE(access.menuLetters()->normalPicture(),
+             window->systemMediaPath() + "menus/letras_leer.png");
+    QVERIFY(!access.storiesHeader()->active);
+
+    QTest::mouseClick(access.subMenu3(), Qt::LeftButton);
+    QCOMPARE(access.backgroundLabel()->pixmap().toImage(), normal);
+    QCOMPARE(access.menuLetters()->normalPicture(), window->systemMediaPath() + "menus/letras.png");
+    QVERIFY(access.arrowLeft()->isHidden());
+    QVERIFY(access.arrowRight()->isHidden());
+    QVERIFY(!access.subSubMenu1()->isHidden());
+}
+
+void MainWindowTest::firstSubMenuIsInactiveUnderReading()
+{
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    QTest::mouseClick(access.menuReadWrite(), Qt::LeftButton);
+    QTest::mouseClick(access.subMenu3(), Qt::LeftButton);
+    QSignalSpy clicked(access.subMenu1(), &MenuWidget::menuClicked);
+    QTest::mouseClick(access.subMenu1(), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 0);
+    QCOMPARE(access.subMenuChoice(), 15);
+    QVERIFY(access.subMenu3()->selected);
+}
+
+void MainWindowTest::fileMenuOpensAndCloses()
+{
+    MainWindow *window = makeWindow();
+    chooseUser(window);
+    MainWindowTestAccess access(window);
+    const QList<MenuWidget *> entries
+        = {access.menuUser(), access.menuConfig(), access.menuAdministrator(), access.menuExit()};
+    QTest::mouseClick(access.menuFile(), Qt::LeftButton);
+    QVERIFY(access.fileMenuOpen());
+    for (MenuWidget *entry : entries)
+        QVERIFY(!entry->isHidden());
+    QTest::mouseClick(access.menuFile(), Qt::LeftButton);
+    QVERIFY(!access.fileMenuOpen());
+    for (MenuWidget *entry : entries)
+        QVERIFY(entry->isHidden());
+
+    QTest::mouseClick(access.menuFile(), Qt::LeftButton);
+    QTest::mouseClick(access.menuUser(), Qt::LeftButton);
+    QVERIFY(!access.fileMenuOpen());
+    QVERIFY(!access.menuFile()->selected);
+    QVERIFY(access.menuUser()->isHidden());
+    QVERIFY(access.inputDialog()->isVisible());
+    QVERIFY(!access.inputDialog()->chosenUser());
+    access.inputDialog()->hide();
+
+    QTest::mouseClick(access.menuFile(), Qt::LeftButton);
+    QTest::mouseClick(access.menuConfig(), Qt::LeftButton);
+    QVERIFY(access.configWidget());
+    QVERIFY(access.configWidget()->isVisible());
+    QVERIFY(!access.fileMenuOpen());
+    access.configWidget()->hide();
+
+    QTest::mouseClick(access.menuFile(), Qt::LeftButton);
+    QTest::mouseClick(access.menuAdministrator(), Qt::LeftButton);
+    QVERIFY(reinterpret_cast<QWidget *>(access.admWindow())->isVisible());
+    QVERIFY(!access.fileMenuOpen());
+}
+
+void MainWindowTest::storyArrowsReturnToTheStoryMenuAtTheEnds()
+{
+    MainWindow *window = makeWindow();
+    chooseUser(window);
+    MainWindowTestAccess access(window);
+    QTest::mouseClick(access.menuReadWrite(), Qt::LeftButton);
+    QTest::mouseClick(access.subMenu2(), Qt::LeftButton);
+    access.storySequence()->setFrames(
+        {window->storiesPath() + "leer1_1.png", window->storiesPath() + "leer1_2.png"});
+    access.storySequence()->slotInit();
+    access.storySequence()->show();
+    access.storiesHeader()->hide();
+
+    window->slotFlechaDer();
+    QCOMPARE(access.storySequence()->currentFrame(), 1);
+    QVERIFY(access.storiesHeader()->isHidden());
+    window->slotFlechaDer();
+    QVERIFY(!access.storiesHeader()->isHidden());
+    QVERIFY(access.storySequence()->isHidden());
+
+    access.storySequence()->slotInit();
+    access.storiesHeader()->hide();
+    window->slotFlechaIzq();
+    QVERIFY(!access.storiesHeader()->isHidden());
+}
+
+void MainWindowTest::closeShowsCreditsThenCloses()
+{
+    MainWindow *window = makeWindow();
+    chooseUser(window);
+    MainWindowTestAccess access(window);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+
+    QVERIFY(!window->close());
+    QVERIFY(window->isVisible());
+    QVERIFY(access.exiting());
+    QVERIFY(!access.creditsLabel()->isHidden());
+    QCOMPARE(access.creditsLabel()->pixmap().toImage(),
+             QImage(window->uiPath() + "creditos-grande.png"));
+    QVERIFY(!access.closeCreditsButton()->isHidden());
+    QCOMPARE(access.closeCreditsButton()->text(), QString("Cerrar créditos"));
+
+    QTest::mouseClick(access.closeCreditsButton(), Qt::LeftButton);
+    QVERIFY(!window->isVisible());
+}
+
+void MainWindowTest::closeWithoutLanguageIsImmediate()
+{
+    TestDatabase::exec("DELETE FROM language");
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    QVERIFY(!access.currentLanguage());
+    QVERIFY(window->signsPath().isEmpty());
+    window->show();
+    window->close();
+    QVERIFY(!window->isVisible());
+    QVERIFY(access.creditsLabel()->isHidden());
+    // Without a language the teacher tools stay shut.
+    window->slotConfig();
+    QVERIFY(!access.configWidget());
+}
+
+void MainWindowTest::missingDatabaseIsReportedOnceAndNotCreated()
+{
+    delete m_db;
+    m_db = nullptr;
+    const QString path = m_appDir + "/data/bd";
+    QFile::remove(path);
+    int reports = 0;
+    const auto previous = MainWindow::databaseFailureHandler;
+    MainWindow::databaseFailureHandler = [&] { ++reports; };
+    m_window = new MainWindow;
+    MainWindow::databaseFailureHandler = previous;
+    QCOMPARE(reports, 1);
+    QVERIFY(!QFile::exists(path));
+    MainWindowTestAccess access(m_window);
+    QVERIFY(!access.currentLanguage());
+    QVERIFY(access.menuLetters());
+    QTRY_VERIFY(access.inputDialog()->isVisible());
+    access.inputDialog()->hide();
+}
+
+void MainWindowTest::mediaPathsFollowTheLanguage()
+{
+    MainWindow *window = makeWindow();
+    const QString language = m_appDir + "/media/languages/Espanol/";
+    QCOMPARE(window->systemMediaPath(), m_appDir + "/media/system/");
+    QCOMPARE(window->signsPath(), language + "Senas/");
+    QCOMPARE(window->flusPath(), language + "Flus/");
+    QCOMPARE(window->uiPath(), language + "UI/");
+    QCOMPARE(window->storiesPath(), language + "Cuentos/");
+}
+
+void MainWindowTest::choosingAUserSetsSequencesAndStartsActivity20_data()
+{
+    QTest::addColumn<int>("useCh");
+    QTest::addColumn<int>("useLl");
+    QTest::newRow("both on") << 1 << 1;
+    QTest::newRow("ch only") << 1 << 0;
+    QTest::newRow("ll only, any non-zero") << 0 << 7;
+    QTest::newRow("both off") << 0 << 0;
+}
+
+void MainWindowTest::choosingAUserSetsSequencesAndStartsActivity20()
+{
+    QFETCH(int, useCh);
+    QFETCH(int, useLl);
+    TestDatabase::setSwitch("use-ch", useCh);
+    TestDatabase::setSwitch("use-ll", useLl);
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    // Another user's setting must not count as the language-wide switch.
+    TestDatabase::setSwitch("use-ch", 1 - (useCh != 0), 99);
+    chooseUser(window);
+
+    QCOMPARE(access.currentUser()->name, QString("Ana"));
+    for (SequenceWidget *sequence : {access.handSequence(), access.fluSequence()}) {
+        QCOMPARE(sequence->usesCh(), useCh != 0);
+        QCOMPARE(sequence->usesLl(), useLl != 0);
+    }
+    QCOMPARE(access.handSequence()->frameFolder, window->signsPath());
+    QCOMPARE(access.fluSequence()->frameFolder, window->flusPath());
+    QCOMPARE(access.storySequence()->frameFolder, window->storiesPath());
+    QCOMPARE(access.subSubMenuChoice(), 20);
+    QVERIFY(access.menuLetters()->selected);
+    QVERIFY(access.subMenu1()->selected);
+}
+
+void MainWindowTest::configDoneRestartsOnlyOnce()
+{
+    MainWindow *window = makeWindow();
+    chooseUser(window);
+    MainWindowTestAccess access(window);
+    window->slotConfig();
+    ConfigWidget *dialog = access.configWidget();
+    QVERIFY(dialog);
+    dialog->hide();
+
+    window->slotSubMenu3();
+    window->slotSubSubMenu2();
+    QCOMPARE(access.subSubMenuChoice(), 25);
+    emit dialog->done();
+    QCOMPARE(access.subSubMenuChoice(), 20);
+
+    window->slotSubMenu3();
+    window->slotSubSubMenu2();
+    emit dialog->done();
+    QCOMPARE(access.subSubMenuChoice(), 25);
+}
+
+void MainWindowTest::fingerSpellingEndSchedulesOneNextItem()
+{
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    access.activity() = 24;
+    window->slotFinished();
+    QVERIFY(!access.timer()->isActive());
+    QVERIFY(access.keysEnabled());
+
+    access.activity() = 25;
+    window->slotFinished();
+    window->slotFinished();
+    QVERIFY(access.timer()->isActive());
+    QCOMPARE(access.timer()->interval(), 500);
+    QVERIFY(!access.keysEnabled());
+    access.timer()->stop();
+}
+
+void MainWindowTest::missingOpeningVideosOpenTheUserChooser()
+{
+    m_window = new MainWindow;
+    MainWindowTestAccess access(m_window);
+    QVERIFY(access.splashActive());
+    QTRY_VERIFY(access.inputDialog()->isVisible());
+    QVERIFY(!access.splashActive());
+    QVERIFY(access.splashPlayer()->isHidden());
+    access.inputDialog()->hide();
+}
+
+void MainWindowTest::openingVideosPlayInTurnThenTheChooser()
+{
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the opening videos");
+    const QString ui = m_appDir + "/media/system/ui/";
+    QVERIFY(TestClip::make(ui + "splash-institucional.avi", 0.5, "red"));
+    QVERIFY(TestClip::make(ui + "splash-programa.avi", 0.5, "green"));
+    m_window = new MainWindow;
+    MainWindowTestAccess access(m_window);
+    QSignalSpy ends(access.splashPlayer(), &VideoPlayer::finished);
+    QVERIFY(!access.inputDialog()->isVisible());
+    QTRY_COMPARE_WITH_TIMEOUT(ends.count(), 1, 15000);
+    QVERIFY(!access.inputDialog()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(access.inputDialog()->isVisible(), 15000);
+    QCOMPARE(ends.count(), 2);
+    QVERIFY(!access.splashActive());
+    access.inputDialog()->hide();
+    QFile::remove(ui + "splash-institucional.avi");
+    QFile::remove(ui + "splash-programa.avi");
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
