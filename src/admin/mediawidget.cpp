@@ -26,7 +26,12 @@ const int maxFullNameLength = 100;
 // One medium of the word as the form is accepted.
 struct MediumChange
 {
-    QString *field = nullptr; // the record's file name
+    MediumChange(QString Word::Word::*recordField, const char *mediumKey)
+        : field(recordField), key(mediumKey)
+    { }
+
+    QString Word::Word::*field = nullptr; // the record's file name
+    const char *key = "";
     QString source; // chosen file; empty when the medium is unchanged
     QString fileName; // its name in the word folder
     QString staging; // where the copy waits until the record is written
@@ -235,15 +240,14 @@ void MediaWidget::slotDoIt()
         return;
     }
 
-    Word::Word scratch;
-    Word::Word *target = editMode ? currentWord : &scratch;
-    MediumChange changes[3];
-    changes[0].field = &target->image;
-    changes[0].source = imageField->text() == initialImage ? QString() : imageField->text();
-    changes[1].field = &target->sign;
-    changes[1].source = signField->text() == initialSign ? QString() : signField->text();
-    changes[2].field = &target->lips;
-    changes[2].source = lipsField->text() == initialLips ? QString() : lipsField->text();
+    MediumChange changes[3]
+        = {{&Word::Word::image, "image"}, {&Word::Word::sign, "sign"}, {&Word::Word::lips, "lips"}};
+    const QString initial[3] = {initialImage, initialSign, initialLips};
+    const QLineEdit *fields[3] = {imageField, signField, lipsField};
+    for (int i = 0; i < 3; ++i) {
+        if (fields[i]->text() != initial[i])
+            changes[i].source = fields[i]->text();
+    }
     for (MediumChange &change : changes) {
         if (change.source.isEmpty())
             continue;
@@ -308,12 +312,10 @@ void MediaWidget::slotDoIt()
     };
 
     // Copies wait under hidden names, so a failure later leaves the old media in place.
-    const char *mediumKeys[3] = {"image", "sign", "lips"};
-    for (int i = 0; i < 3; ++i) {
-        MediumChange &change = changes[i];
+    for (MediumChange &change : changes) {
         if (change.source.isEmpty())
             continue;
-        change.staging = wordDir + "/.qv-" + mediumKeys[i] + "-" + change.fileName;
+        change.staging = wordDir + "/.qv-" + change.key + "-" + change.fileName;
         QFile::remove(change.staging);
         if (!QFile::copy(change.source, change.staging)) {
             change.staging.clear();
@@ -335,16 +337,12 @@ void MediaWidget::slotDoIt()
         ownWord = std::make_unique<Word::Word>();
         ownWord->letter = letter;
         currentWord = ownWord.get();
-        target = currentWord;
-        changes[0].field = &target->image;
-        changes[1].field = &target->sign;
-        changes[2].field = &target->lips;
     }
-    target->name = nameField->text();
-    target->fullName = fullName;
-    for (MediumChange &change : changes) {
+    currentWord->name = nameField->text();
+    currentWord->fullName = fullName;
+    for (const MediumChange &change : changes) {
         if (!change.source.isEmpty())
-            *change.field = change.fileName;
+            currentWord->*change.field = change.fileName;
     }
 
     QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
@@ -370,7 +368,7 @@ void MediaWidget::slotDoIt()
     }
 
     // The record is written: old media give way to the new copies.
-    const QSet<QString> newNames = {target->image, target->sign, target->lips};
+    const QSet<QString> newNames = {currentWord->image, currentWord->sign, currentWord->lips};
     for (const QString &name : oldNames) {
         if (!newNames.contains(name) && QFileInfo(wordDir + "/" + name).isFile())
             QFile::remove(wordDir + "/" + name);
