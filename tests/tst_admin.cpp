@@ -132,6 +132,7 @@ private slots:
     void emptyCategoryNameIsRefused();
     void categoriesTabListsAndDeletes();
     void categoryWordListShowsLinkedWordsByName();
+    void categoryAddedFromWindowIsListed();
 
 private:
     std::unique_ptr<TestDatabase> db;
@@ -822,6 +823,28 @@ void TestAdmin::categoryWordListShowsLinkedWordsByName()
     QCOMPARE(list->item(1)->text(), QString("zorro"));
     dialog.slotCloseIt();
     QCOMPARE(done.count(), 1);
+    // The shared list, whose records the main window may hold, was not reloaded.
+    QCOMPARE(wordList.count(), 0);
+}
+
+void TestAdmin::categoryAddedFromWindowIsListed()
+{
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    window.slotTabs(1);
+    window.slotInsertCategory();
+    CategoryWidget *editor = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (auto *candidate = qobject_cast<CategoryWidget *>(top);
+            candidate && candidate->isVisible())
+            editor = candidate;
+    }
+    QVERIFY(editor);
+    setField(editor, "nameField", "juguetes");
+    editor->slotDoIt();
+    QCOMPARE(access.categories()->count(), 3);
+    QCOMPARE(access.categories()->item(2)->text(), QString("JUGUETES"));
 }
 
 QTEST_MAIN(TestAdmin)

@@ -81,6 +81,7 @@ private slots:
     void markAllAndUnmarkAllChangeOnlyTheirList();
     void letterDeletedMeanwhileIsNotWritten();
     void letterStoredTwiceIsWrittenOnce();
+    void theMainWindowsLetterStaysValid();
 
 private:
     std::unique_ptr<ConfigWidget> makeDialog();
@@ -301,6 +302,22 @@ void TestConfigWidget::letterStoredTwiceIsWrittenOnce()
     QCOMPARE(checkedEntries(dialog.get(), "lettersList"), QStringList({"B"}));
     dialog->slotDoIt();
     QCOMPARE(storedRows(user.id), QStringList({QString("letter=%1").arg(letterB), "show-order=0"}));
+}
+
+void TestConfigWidget::theMainWindowsLetterStaysValid()
+{
+    // The main window holds a letter drawn from the shared list while the dialog is open.
+    letterList.loadRandom(&config, &language, true);
+    letterList.reset();
+    Letter::Letter *drawn = letterList.next();
+    QVERIFY(drawn);
+    const QString name = drawn->name;
+    auto dialog = makeDialog();
+    dialog->slotDoIt();
+    QCOMPARE(letterList.count(), 1);
+    letterList.reset();
+    QCOMPARE(letterList.next(), drawn);
+    QCOMPARE(drawn->name, name);
 }
 
 QTEST_MAIN(TestConfigWidget)
