@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -6,15 +7,9 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-
     QTranslator translator;
-    if (translator.load(QStringLiteral("QV_catala"),
-                        QCoreApplication::applicationDirPath() + QStringLiteral("/translations")))
-        QCoreApplication::installTranslator(&translator);
-
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quelvanto"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    Startup::installTranslation(translator);
+    Startup::configureApplication();
 
     MainWindow window;
     window.show();
