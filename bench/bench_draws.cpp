@@ -11,13 +11,13 @@
 #include "sqlscript.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <ctime>
 #include <functional>
 
 namespace {
@@ -65,15 +65,23 @@ bool fill(int words)
     return db.commit();
 }
 
+// CPU time of this thread: the machine is shared, and other processes would inflate the wall
+// clock. The database lives in the page cache, so no waiting is left out.
+qint64 threadNanoseconds()
+{
+    timespec now {};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+}
+
 double medianMs(int draws, const std::function<void()> &draw)
 {
     QVector<qint64> times;
     times.reserve(draws);
     for (int i = 0; i < draws; ++i) {
-        QElapsedTimer timer;
-        timer.start();
+        const qint64 start = threadNanoseconds();
         draw();
-        times << timer.nsecsElapsed();
+        times << threadNanoseconds() - start;
     }
     std::sort(times.begin(), times.end());
     return times.at(times.size() / 2) / 1e6;
@@ -163,7 +171,7 @@ int main(int argc, char **argv)
     bareFile.write(bare.toUtf8());
     bareFile.close();
 
-    out << QString("%1 words, 30 letters, 50 categories; median of %2 draws\n")
+    out << QString("%1 words, 30 letters, 50 categories; median CPU time of %2 draws\n")
                .arg(words)
                .arg(draws);
     const QList<QPair<QString, QString>> schemas
