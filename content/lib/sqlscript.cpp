@@ -62,7 +62,7 @@ static bool run(QSqlDatabase &db, const QStringList &scriptFiles, QString *error
             if (!query.exec(statement)) {
                 if (error)
                     *error = QStringLiteral("%1: %2\n%3")
-                                     .arg(file, query.lastError().text(), statement);
+                                 .arg(file, query.lastError().text(), statement);
                 db.rollback();
                 return false;
             }

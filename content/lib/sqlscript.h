@@ -12,7 +12,6 @@ QStringList statements(const QString &script);
 
 // Creates (or replaces) the file at path and runs every statement of the files in order,
 // inside one transaction. False, with the file removed, when any statement fails.
-bool createDatabase(const QString &path, const QStringList &scriptFiles,
-                    QString *error = nullptr);
+bool createDatabase(const QString &path, const QStringList &scriptFiles, QString *error = nullptr);
 
 } // namespace SqlScript
