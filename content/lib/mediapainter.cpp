@@ -166,14 +166,14 @@ void drawAnimal(QPainter &painter, const QRectF &r, const QColor &fur, bool long
 } // namespace
 
 void drawFittedText(QPainter &painter, const QRectF &rect, const QString &text, int maxPixels,
-                    const QColor &color, int flags)
+                    const QColor &color, int flags, bool bold)
 {
     if (flags == 0)
         flags = Qt::AlignCenter | Qt::TextWordWrap;
     qreal pixels = maxPixels;
-    QFont font = fontOf(pixels);
+    QFont font = fontOf(pixels, bold);
     for (; pixels > 6; pixels *= 0.92) {
-        font = fontOf(pixels);
+        font = fontOf(pixels, bold);
         const QRectF needed = QFontMetricsF(font).boundingRect(rect, flags, text);
         if (needed.width() <= rect.width() + 0.5 && needed.height() <= rect.height() + 0.5)
             break;
@@ -265,9 +265,11 @@ QImage button(const QSize &size, const QString &text, const QColor &base, bool r
     const qreal radius = qMin(size.width(), size.height()) * 0.2;
     card(painter, rect, rollover ? base.lighter(130) : base,
          rollover ? QColor(255, 200, 0) : base.darker(150), radius, rollover ? 4 : 2);
-    const qreal margin = qMax(2.0, qMin(size.width(), size.height()) * 0.08);
-    drawFittedText(painter, rect.adjusted(margin, margin, -margin, -margin), text,
-                   int(size.height() * 0.6), rollover ? ink : Qt::white);
+    // The File menu entries are only about 20 pixels high: plain letters read better there.
+    const bool small = size.height() < 30;
+    const qreal margin = small ? 1.0 : qMin(size.width(), size.height()) * 0.08;
+    drawFittedText(painter, rect.adjusted(margin + 1, margin, -margin - 1, -margin), text,
+                   int(size.height() * (small ? 0.7 : 0.6)), rollover ? ink : Qt::white, 0, !small);
     return image;
 }
 

@@ -18,7 +18,7 @@ enum class Direction { Left, Right, Up, Down };
 
 // Writes text into rect as large as fits, up to maxPixels high.
 void drawFittedText(QPainter &painter, const QRectF &rect, const QString &text, int maxPixels,
-                    const QColor &color, int flags = 0);
+                    const QColor &color, int flags = 0, bool bold = true);
 // A small drawing for a word's category (animal, food, house, ...); a ball for anything else.
 void drawCategoryShape(QPainter &painter, const QRectF &rect, const QString &category);
 
