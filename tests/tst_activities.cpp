@@ -76,6 +76,8 @@ private slots:
     void wordEndingInSpacesIsCompleteAfterItsLastLetter();
     void wrongLetterWhileTypingShowsTheArrowForThatPiece();
     void returnBeforeTheEndIsWrongAndTypingStartsAgain();
+    void typedWordTakesChFromTheComma();
+    void itemSurvivesReloadsOfTheSharedLists();
 
     void presentationShowsEveryStepAtOnce();
     void stopMotionSettingWaitsForSpaceBetweenSteps();
@@ -531,6 +533,51 @@ void ActivitiesTest::returnBeforeTheEndIsWrongAndTypingStartsAgain()
         type(c);
     QVERIFY(!a().keysEnabled());
     QCOMPARE(a().wrongCount(), 0);
+}
+
+void ActivitiesTest::typedWordTakesChFromTheComma()
+{
+    const int c = m_fixture->addLetter("C");
+    m_fixture->addLetter("CH");
+    m_fixture->addLetter("I");
+    m_fixture->addLetter("O");
+    m_fixture->addWord("chico", c, "C");
+    m_fixture->setSwitch("use-ch", 1);
+    selectOnly(c);
+    QVERIFY(openWindow());
+    m_fixture->startActivity(31);
+    QCOMPARE(labelColour(0), colour("system/blank/min/ch.png"));
+    QVERIFY(!labelColour(4).isValid());
+    type('c');
+    QCOMPARE(a().expectedText(), QString("CH"));
+    QCOMPARE(a().wrongCount(), 1);
+    QTest::keyRelease(w(), Qt::Key_Comma);
+    QCOMPARE(labelColour(0), colour("system/cooper/min/ch.png"));
+    QCOMPARE(a().typedText(), QString("ch"));
+    type('i');
+    type('c');
+    QCOMPARE(labelColour(2), colour("system/cooper/min/c.png"));
+    type('o');
+    QCOMPARE(labelColour(3), colour("system/cooper/min/o.png"));
+    QVERIFY(!a().keysEnabled());
+    QCOMPARE(a().wrongCount(), 0);
+}
+
+void ActivitiesTest::itemSurvivesReloadsOfTheSharedLists()
+{
+    selectOnly(m_q);
+    QVERIFY(openWindow());
+    m_fixture->startActivity(21);
+    // The administration window and the configuration dialog load the same lists.
+    a().letterList()->loadAll(a().currentLanguage());
+    a().wordList()->loadRandom(a().config(), a().letterList()->next(), false);
+    QCOMPARE(a().currentLetter()->name, QString("Q"));
+    QCOMPARE(a().currentWord()->name, QString("queso"));
+    QCOMPARE(a().currentWord()->letter, a().currentLetter());
+    type('q');
+    QVERIFY(!a().keysEnabled());
+    QCOMPARE(a().shownWord()->imagePath(),
+             ActivityMedia::languageDir(ActivityWindow::language) + "Letras/Q/queso/queso.png");
 }
 
 void ActivitiesTest::presentationShowsEveryStepAtOnce()
