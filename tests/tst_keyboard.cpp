@@ -34,6 +34,8 @@ private slots:
     void escapeDuringOpeningVideosOpensTheUserChooser();
     void escapeWhileCreditsShowCloses();
     void spaceDoesNothingWhileWordIsHidden();
+    void returnWhileAnswerIsRevealedKeepsTheWait();
+    void otherKeysWhileHandsSpellKeepTheWait();
 
 private:
     bool openWith(int activity);
@@ -275,6 +277,36 @@ void KeyboardTest::spaceDoesNothingWhileWordIsHidden()
     a().wordHidden() = false;
     QTest::keyRelease(w(), Qt::Key_Space);
     QCOMPARE(a().stepIndex(), 2);
+}
+
+void KeyboardTest::returnWhileAnswerIsRevealedKeepsTheWait()
+{
+    QVERIFY(openWith(31));
+    for (const char *name : {"U", "E", "S", "O"})
+        m_fixture->addLetter(name);
+    for (char c : QByteArray("queso"))
+        QTest::keyRelease(w(), c);
+    QVERIFY(!a().keysEnabled());
+    QTest::keyRelease(w(), Qt::Key_Return);
+    QCOMPARE(a().wrongCount(), 0);
+    QVERIFY(!a().keysEnabled());
+    const Word::Word *revealed = a().currentWord();
+    emit a().videoPlayer()->finished();
+    QVERIFY(a().currentWord() != revealed);
+    QVERIFY(a().keysEnabled());
+}
+
+void KeyboardTest::otherKeysWhileHandsSpellKeepTheWait()
+{
+    QVERIFY(openWith(25));
+    const Word::Word *first = a().currentWord();
+    QTest::keyRelease(w(), 'q');
+    QVERIFY(!a().handSequence()->isStopped());
+    QTest::keyRelease(w(), '7');
+    QTest::keyRelease(w(), Qt::Key_Shift);
+    QVERIFY(!a().handSequence()->isStopped());
+    QVERIFY(a().handSequence()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(a().currentWord() != first, 15000);
 }
 
 QTEST_MAIN(KeyboardTest)

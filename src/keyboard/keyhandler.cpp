@@ -33,7 +33,9 @@ void MainWindow::keyReleaseEvent(QKeyEvent *event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!splashActive && !exiting && activity == 31) {
+        // While the answer is revealed the word waits for its video; a check now would
+        // drop the wait and strand the activity.
+        if (!splashActive && !exiting && activity == 31 && keysEnabled) {
             clearStage();
             checkTypedWord();
         }
@@ -45,7 +47,8 @@ void MainWindow::keyReleaseEvent(QKeyEvent *event)
     const bool useCh = languageSwitch(QStringLiteral("use-ch"));
     const bool useLl = languageSwitch(QStringLiteral("use-ll"));
     if (!keyboardManager->isLetterKey(text, useCh, useLl)) {
-        if (keysEnabled && !stopMotionRunning)
+        // Clearing would stop the hands, and the next item of activity 25 waits for their end.
+        if (keysEnabled && !stopMotionRunning && handSequence->isStopped())
             clearStage();
         noWordsWarning->hide();
         noRepeatWarning->hide();
