@@ -46,6 +46,8 @@ private slots:
     void randomWordDrawsOnlyCandidates_data();
     void randomWordDrawsOnlyCandidates();
     void wordLinkedTwiceIsOneCandidate();
+    void drawsFollowEveryEditOfWordsAndLinks_data();
+    void drawsFollowEveryEditOfWordsAndLinks();
     void wordSaveInsertsOrUpdatesByFullName();
     void userSaveInsertsWithEqualTimestamps();
     void userSaveUpdatesExistingName();
@@ -115,14 +117,24 @@ void TestDataStore::randomLetterDrawsOnlyCandidates_data()
     QTest::addColumn<QString>("categories");
     QTest::addColumn<QString>("expected"); // letter names
 
-    QTest::newRow("no filter: every letter of the language") << "" << "" << "A,B,C,D";
-    QTest::newRow("letters only: selected, with or without words") << "letters:A,C" << "" << "A,C";
-    QTest::newRow("categories only: letters with a linked word") << "" << "animals,transport"
+    QTest::newRow("no filter: every letter of the language") << ""
+                                                             << ""
+                                                             << "A,B,C,D";
+    QTest::newRow("letters only: selected, with or without words") << "letters:A,C"
+                                                                   << ""
+                                                                   << "A,C";
+    QTest::newRow("categories only: letters with a linked word") << ""
+                                                                 << "animals,transport"
                                                                  << "A,B";
     QTest::newRow("both: selected letters with a linked word") << "letters:A,B,C"
-                                                               << "transport" << "B";
-    QTest::newRow("both, nothing in common") << "letters:C,D" << "animals" << "";
-    QTest::newRow("category without words") << "" << "empty" << "";
+                                                               << "transport"
+                                                               << "B";
+    QTest::newRow("both, nothing in common") << "letters:C,D"
+                                             << "animals"
+                                             << "";
+    QTest::newRow("category without words") << ""
+                                            << "empty"
+                                            << "";
 }
 
 // Turns "letters:A,C" / "animals,transport" into the id lists a configuration holds.
@@ -141,10 +153,14 @@ void TestDataStore::randomLetterDrawsOnlyCandidates()
     QFETCH(QString, letters);
     QFETCH(QString, categories);
     QFETCH(QString, expected);
-    const QHash<QString, int> ids = {{"A", m_a},           {"B", m_b},
-                                     {"C", m_c},           {"D", m_d},
-                                     {"animals", m_animals}, {"food", m_food},
-                                     {"transport", m_transport}, {"empty", m_empty}};
+    const QHash<QString, int> ids = {{"A", m_a},
+                                     {"B", m_b},
+                                     {"C", m_c},
+                                     {"D", m_d},
+                                     {"animals", m_animals},
+                                     {"food", m_food},
+                                     {"transport", m_transport},
+                                     {"empty", m_empty}};
     Config::Config config;
     config.language = &m_language;
     config.letterIds = idsOf(letters, ids);
@@ -157,9 +173,9 @@ void TestDataStore::randomLetterDrawsOnlyCandidates()
     // The faster statement finds exactly the candidates of the plain join.
     QCOMPARE(candidateIds(Letter::LetterList::candidatesQuery(&config, true), ":id_language", 1),
              expectedIds);
-    QCOMPARE(candidateIds(Letter::LetterList::joinedCandidatesQuery(&config, true),
-                          ":id_language", 1),
-             expectedIds);
+    QCOMPARE(
+        candidateIds(Letter::LetterList::joinedCandidatesQuery(&config, true), ":id_language", 1),
+        expectedIds);
 
     Letter::LetterList list;
     QCOMPARE(list.hasAvailable(&config, &m_language), !expectedIds.isEmpty());
@@ -192,12 +208,12 @@ void TestDataStore::randomWordDrawsOnlyCandidates_data()
     QTest::addColumn<bool>("useFilter");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("no category") << "" << true << QStringList{"casa", "cama", "árbol"};
-    QTest::newRow("one category") << "food" << true << QStringList{"árbol"};
-    QTest::newRow("two categories") << "food,animals" << true
-                                    << QStringList{"casa", "cama", "árbol"};
-    QTest::newRow("filter off") << "transport" << false << QStringList{"casa", "cama", "árbol"};
-    QTest::newRow("no word passes") << "transport" << true << QStringList{};
+    QTest::newRow("no category") << "" << true << QStringList {"casa", "cama", "árbol"};
+    QTest::newRow("one category") << "food" << true << QStringList {"árbol"};
+    QTest::newRow("two categories")
+        << "food,animals" << true << QStringList {"casa", "cama", "árbol"};
+    QTest::newRow("filter off") << "transport" << false << QStringList {"casa", "cama", "árbol"};
+    QTest::newRow("no word passes") << "transport" << true << QStringList {};
 }
 
 void TestDataStore::randomWordDrawsOnlyCandidates()
@@ -206,7 +222,7 @@ void TestDataStore::randomWordDrawsOnlyCandidates()
     QFETCH(bool, useFilter);
     QFETCH(QStringList, expected);
     const QHash<QString, int> ids
-            = {{"animals", m_animals}, {"food", m_food}, {"transport", m_transport}};
+        = {{"animals", m_animals}, {"food", m_food}, {"transport", m_transport}};
     Config::Config config;
     config.language = &m_language;
     config.categoryIds = idsOf(categories, ids);
@@ -214,9 +230,9 @@ void TestDataStore::randomWordDrawsOnlyCandidates()
     Letter::Letter letterA;
     QVERIFY(letterA.loadById(m_a));
 
-    QCOMPARE(candidateIds(Word::WordList::candidatesQuery(&config, useFilter), ":id_letter", m_a),
-             candidateIds(Word::WordList::joinedCandidatesQuery(&config, useFilter), ":id_letter",
-                          m_a));
+    QCOMPARE(
+        candidateIds(Word::WordList::candidatesQuery(&config, useFilter), ":id_letter", m_a),
+        candidateIds(Word::WordList::joinedCandidatesQuery(&config, useFilter), ":id_letter", m_a));
 
     Word::WordList list;
     QSet<QString> drawn;
@@ -234,6 +250,74 @@ void TestDataStore::randomWordDrawsOnlyCandidates()
         drawn << word->name;
     }
     QCOMPARE(drawn, QSet<QString>(expected.begin(), expected.end()));
+}
+
+void TestDataStore::drawsFollowEveryEditOfWordsAndLinks_data()
+{
+    // %casa% and friends stand for the fixture's ids.
+    QTest::addColumn<QStringList>("edits");
+    QTest::newRow("nothing changed") << QStringList {};
+    QTest::newRow("link removed") << QStringList {
+        "DELETE FROM word_x_category WHERE id_word = %casa%"};
+    QTest::newRow("link moved to another category")
+        << QStringList {"UPDATE word_x_category SET id_category = %transport% "
+                        "WHERE id_word = %casa%"};
+    QTest::newRow("link moved to another word")
+        << QStringList {"UPDATE word_x_category SET id_word = %dado% WHERE id_word = %barco%"};
+    QTest::newRow("word moved to another letter")
+        << QStringList {"UPDATE word SET id_letter = %C% WHERE id = %arbol%"};
+    QTest::newRow("word deleted, its links left behind")
+        << QStringList {"DELETE FROM word WHERE id = %cama%"};
+    QTest::newRow("link added") << QStringList {
+        "INSERT INTO word_x_category (id_word, id_category) VALUES (%dado%, %food%)"};
+    QTest::newRow("link written before its word")
+        << QStringList {"INSERT INTO word_x_category (id_word, id_category) VALUES (999, %food%)",
+                        "INSERT INTO word (id, name, fullName, id_letter) "
+                        "VALUES (999, 'coco', 'coco', %C%)"};
+    QTest::newRow("database made before the link letters table")
+        << QStringList {"DROP TABLE letter_x_category"};
+    QTest::newRow("word deleted and written again") << QStringList {
+        "DELETE FROM word WHERE id = %barco%",
+        "INSERT INTO word (id, name, fullName, id_letter) VALUES (%barco%, 'bote', 'bote', %D%)"};
+}
+
+void TestDataStore::drawsFollowEveryEditOfWordsAndLinks()
+{
+    QFETCH(QStringList, edits);
+    const QHash<QString, int> ids = {{"A", m_a},
+                                     {"B", m_b},
+                                     {"C", m_c},
+                                     {"D", m_d},
+                                     {"animals", m_animals},
+                                     {"food", m_food},
+                                     {"transport", m_transport},
+                                     {"casa", m_casa},
+                                     {"cama", m_cama},
+                                     {"arbol", m_arbol},
+                                     {"barco", m_barco},
+                                     {"dado", m_dado}};
+    for (QString edit : edits) {
+        for (auto it = ids.begin(); it != ids.end(); ++it)
+            edit.replace("%" + it.key() + "%", QString::number(it.value()));
+        QVERIFY2(TestDatabase::exec(edit), qPrintable(edit));
+    }
+
+    const QStringList selections = {"animals", "food", "transport", "animals,food,transport"};
+    for (const QString &selection : selections) {
+        Config::Config config;
+        config.language = &m_language;
+        config.categoryIds = idsOf(selection, ids);
+        QCOMPARE(
+            candidateIds(Letter::LetterList::candidatesQuery(&config, true), ":id_language", 1),
+            candidateIds(Letter::LetterList::joinedCandidatesQuery(&config, true), ":id_language",
+                         1));
+        for (int letter : {m_a, m_b, m_c, m_d}) {
+            QCOMPARE(
+                candidateIds(Word::WordList::candidatesQuery(&config, true), ":id_letter", letter),
+                candidateIds(Word::WordList::joinedCandidatesQuery(&config, true), ":id_letter",
+                             letter));
+        }
+    }
 }
 
 void TestDataStore::wordLinkedTwiceIsOneCandidate()
@@ -309,8 +393,8 @@ void TestDataStore::userSaveInsertsWithEqualTimestamps()
     const QString lastLogin = query.value(0).toString();
     QCOMPARE(query.value(1).toString(), lastLogin);
     QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d$")
-                     .match(lastLogin)
-                     .hasMatch(),
+                 .match(lastLogin)
+                 .hasMatch(),
              qPrintable(lastLogin));
     QCOMPARE(user.lastLogin.toString("yyyy-MM-dd hh:mm:ss"), lastLogin);
     QCOMPARE(user.createdIn, user.lastLogin);
@@ -344,7 +428,7 @@ void TestDataStore::userSaveUpdatesExistingName()
     list.reset();
     while (User::User *user = list.next())
         names << user->name;
-    QCOMPARE(names, (QStringList{"Ana", "Luis", "Zoe"}));
+    QCOMPARE(names, (QStringList {"Ana", "Luis", "Zoe"}));
 }
 
 void TestDataStore::categoryLinksAreUnique()
@@ -359,9 +443,9 @@ void TestDataStore::categoryLinksAreUnique()
     QVERIFY(casa.hasCategory(&food));
     QCOMPARE(TestDatabase::scalar(QString("SELECT count(*) FROM word_x_category WHERE id_word = "
                                           "%1 AND id_category = %2")
-                                          .arg(m_casa)
-                                          .arg(m_food))
-                     .toInt(),
+                                      .arg(m_casa)
+                                      .arg(m_food))
+                 .toInt(),
              1);
     QVERIFY(casa.removeCategory(&food));
     QVERIFY(!casa.hasCategory(&food));
@@ -377,7 +461,7 @@ void TestDataStore::categoryLinksAreUnique()
         names << word->name;
         QVERIFY(!word->letter);
     }
-    QCOMPARE(names, (QStringList{"cama", "casa", "árbol"}));
+    QCOMPARE(names, (QStringList {"cama", "casa", "árbol"}));
 }
 
 void TestDataStore::listsUpperCaseNamesButRecordsKeepThem()
@@ -391,7 +475,7 @@ void TestDataStore::listsUpperCaseNamesButRecordsKeepThem()
         QCOMPARE(category->language, &m_language);
     }
     // Ordered by the stored names (upper case sorts before lower case), then upper-cased.
-    QCOMPARE(names, (QStringList{"ANIMALES", "TRANSPORTE", "VACIA", "COMIDA"}));
+    QCOMPARE(names, (QStringList {"ANIMALES", "TRANSPORTE", "VACIA", "COMIDA"}));
 
     Category::Category food;
     QVERIFY(food.loadById(m_food));
@@ -407,7 +491,7 @@ void TestDataStore::listsUpperCaseNamesButRecordsKeepThem()
     letters.reset();
     while (Letter::Letter *letter = letters.next())
         letterNames << letter->name;
-    QCOMPARE(letterNames, (QStringList{"A", "C", "D", "B"}));
+    QCOMPARE(letterNames, (QStringList {"A", "C", "D", "B"}));
 }
 
 void TestDataStore::findLetterByLowerCaseName()
@@ -448,18 +532,18 @@ void TestDataStore::deleteLeavesOtherRows()
     QVERIFY(casa.loadById(m_casa));
     QVERIFY(casa.remove());
     QVERIFY(!Word::Word().loadById(m_casa));
-    QCOMPARE(TestDatabase::scalar(QString("SELECT count(*) FROM word_x_category WHERE id_word = %1")
-                                          .arg(m_casa))
-                     .toInt(),
+    QCOMPARE(TestDatabase::scalar(
+                 QString("SELECT count(*) FROM word_x_category WHERE id_word = %1").arg(m_casa))
+                 .toInt(),
              1);
 
     Letter::Letter a;
     QVERIFY(a.loadById(m_a));
     QVERIFY(a.remove());
-    QCOMPARE(TestDatabase::scalar(QString("SELECT count(*) FROM word WHERE id_letter = %1")
-                                          .arg(m_a))
-                     .toInt(),
-             2);
+    QCOMPARE(
+        TestDatabase::scalar(QString("SELECT count(*) FROM word WHERE id_letter = %1").arg(m_a))
+            .toInt(),
+        2);
 
     User::User user;
     user.name = "Eva";
@@ -578,10 +662,14 @@ void TestDataStore::idListsNeverCarryText_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("parsed");
-    QTest::newRow("numbers") << "1,2,30" << "1,2,30";
-    QTest::newRow("injection") << "1) OR 1=1 --" << "";
-    QTest::newRow("mixed") << "4,x,5;DROP TABLE word" << "4";
-    QTest::newRow("spaces") << " 7 , 8" << "7,8";
+    QTest::newRow("numbers") << "1,2,30"
+                             << "1,2,30";
+    QTest::newRow("injection") << "1) OR 1=1 --"
+                               << "";
+    QTest::newRow("mixed") << "4,x,5;DROP TABLE word"
+                           << "4";
+    QTest::newRow("spaces") << " 7 , 8"
+                            << "7,8";
 }
 
 void TestDataStore::idListsNeverCarryText()
@@ -594,10 +682,10 @@ void TestDataStore::idListsNeverCarryText()
     config.language = &m_language;
     config.letterIds = list;
     config.categoryIds = list;
-    for (const QString &statement :
-         {Letter::LetterList::randomQuery(&config, true), Word::WordList::randomQuery(&config, true)}) {
+    for (const QString &statement : {Letter::LetterList::randomQuery(&config, true),
+                                     Word::WordList::randomQuery(&config, true)}) {
         QVERIFY2(!statement.contains("OR 1=1") && !statement.contains("DROP")
-                         && !statement.contains(';'),
+                     && !statement.contains(';'),
                  qPrintable(statement));
         if (!parsed.isEmpty())
             QVERIFY2(statement.contains("IN (" + parsed + ")"), qPrintable(statement));

@@ -8,6 +8,11 @@
 
 namespace SqlScript {
 
+static bool isTrigger(const QString &statement)
+{
+    return statement.simplified().startsWith(QLatin1String("CREATE TRIGGER"), Qt::CaseInsensitive);
+}
+
 QStringList statements(const QString &script)
 {
     QStringList result;
@@ -29,8 +34,14 @@ QStringList statements(const QString &script)
                 ++i;
             current += '\n';
         } else if (c == ';') {
-            if (!current.trimmed().isEmpty())
-                result << current.trimmed();
+            // A trigger body holds statements of its own: it ends only at "END;".
+            const QString text = current.trimmed();
+            if (isTrigger(text) && !text.endsWith(QLatin1String("END"), Qt::CaseInsensitive)) {
+                current += c;
+                continue;
+            }
+            if (!text.isEmpty())
+                result << text;
             current.clear();
         } else {
             current += c;

@@ -113,19 +113,24 @@ Filters filtersOf(Config::Config *config, bool useFilters)
 
 QString LetterList::candidatesQuery(Config::Config *config, bool useFilters)
 {
-    // With categories, a letter needs a word linked to one of them. The set of such letters
-    // is built once from the links of the selected categories (CROSS JOIN keeps that order),
-    // each word looked up in its (id, id_letter) index; testing letter by letter instead reads
-    // every word of each letter that has none.
+    // With categories, a letter needs a word linked to one of them: a few probes of the
+    // letter's links in letter_x_category, which the schema's triggers keep.
     const Filters filters = filtersOf(config, useFilters);
     QString statement = "SELECT l.id, l.name FROM letter l WHERE l.id_language = :id_language";
     if (!filters.letterIds.isEmpty())
         statement += " AND l.id IN (" + filters.letterIds + ")";
-    if (!filters.categoryIds.isEmpty())
-        statement += " AND l.id IN (SELECT w.id_letter FROM word_x_category wc CROSS JOIN word w"
-                     " ON w.id = wc.id_word WHERE wc.id_category IN ("
+    if (filters.categoryIds.isEmpty())
+        return statement;
+    if (Sql::hasTable(QStringLiteral("letter_x_category")))
+        return statement
+            + " AND EXISTS (SELECT 1 FROM letter_x_category lc WHERE lc.id_letter ="
+              " l.id AND lc.id_category IN ("
             + filters.categoryIds + "))";
-    return statement;
+    // A database made before that table: the letters of the selected categories' links.
+    return statement
+        + " AND l.id IN (SELECT w.id_letter FROM word_x_category wc CROSS JOIN word w"
+          " ON w.id = wc.id_word WHERE wc.id_category IN ("
+        + filters.categoryIds + "))";
 }
 
 QString LetterList::joinedCandidatesQuery(Config::Config *config, bool useFilters)

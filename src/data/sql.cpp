@@ -22,4 +22,12 @@ bool first(QSqlQuery &query)
     return query.isActive() && query.isSelect() && query.first();
 }
 
+bool hasTable(const QString &name)
+{
+    QSqlQuery query;
+    return exec(query, "SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = :name",
+                {{":name", name}})
+        && query.next();
+}
+
 } // namespace Sql

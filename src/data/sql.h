@@ -24,6 +24,9 @@ inline QVariant text(const QString &value)
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
+// Whether the database has a table of that name.
+bool hasTable(const QString &name);
+
 // True when an executed SELECT has a first row, which the query is then positioned on.
 bool first(QSqlQuery &query);
 

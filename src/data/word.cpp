@@ -10,7 +10,7 @@ namespace Word {
 namespace {
 
 const QString selectWord
-        = QStringLiteral("SELECT id, name, fullName, image, sign, lips, id_letter FROM word ");
+    = QStringLiteral("SELECT id, name, fullName, image, sign, lips, id_letter FROM word ");
 const QString byFullName = QStringLiteral("WHERE fullName = :fullName AND id_letter = :id_letter");
 
 QString categoryFilter(Config::Config *config, bool useCategoryFilter)
@@ -193,17 +193,26 @@ void WordList::loadByCategory(Category::Category *category)
     }
 }
 
+QString WordList::candidateIdsQuery(Config::Config *config, bool useCategoryFilter)
+{
+    // With categories, only the letter's links to them are read (letter_x_category, kept by
+    // the schema's triggers); GROUP BY makes a word linked to several of them one candidate.
+    const QString categoryIds = categoryFilter(config, useCategoryFilter);
+    if (categoryIds.isEmpty())
+        return "SELECT w.id FROM word w WHERE w.id_letter = :id_letter";
+    if (Sql::hasTable(QStringLiteral("letter_x_category")))
+        return "SELECT lc.id_word FROM letter_x_category lc WHERE lc.id_letter = :id_letter AND "
+               "lc.id_category IN ("
+            + categoryIds + ") GROUP BY lc.id_word";
+    // A database made before that table: each word of the letter tested once.
+    return "SELECT w.id FROM word w WHERE w.id_letter = :id_letter AND EXISTS (SELECT 1 FROM "
+           "word_x_category wc WHERE wc.id_word = w.id AND wc.id_category IN ("
+        + categoryIds + "))";
+}
+
 QString WordList::candidatesQuery(Config::Config *config, bool useCategoryFilter)
 {
-    // EXISTS tests each word of the letter once: a word linked to several selected
-    // categories stays one candidate, and no join is built.
-    const QString categoryIds = categoryFilter(config, useCategoryFilter);
-    QString statement = selectWord + "w WHERE w.id_letter = :id_letter";
-    if (!categoryIds.isEmpty())
-        statement += " AND EXISTS (SELECT 1 FROM word_x_category wc WHERE wc.id_word = w.id"
-                     " AND wc.id_category IN ("
-                + categoryIds + "))";
-    return statement;
+    return selectWord + "WHERE id IN (" + candidateIdsQuery(config, useCategoryFilter) + ")";
 }
 
 QString WordList::joinedCandidatesQuery(Config::Config *config, bool useCategoryFilter)
@@ -215,12 +224,14 @@ QString WordList::joinedCandidatesQuery(Config::Config *config, bool useCategory
     return "SELECT DISTINCT w.id, w.name, w.fullName, w.image, w.sign, w.lips, w.id_letter "
            "FROM word w JOIN word_x_category wc ON wc.id_word = w.id "
            "WHERE w.id_letter = :id_letter AND wc.id_category IN ("
-            + categoryIds + ")";
+        + categoryIds + ")";
 }
 
 QString WordList::randomQuery(Config::Config *config, bool useCategoryFilter)
 {
-    return candidatesQuery(config, useCategoryFilter) + " ORDER BY RANDOM() LIMIT 1";
+    // The draw shuffles ids only, straight from an index; just the chosen row is read.
+    return selectWord + "WHERE id = (" + candidateIdsQuery(config, useCategoryFilter)
+        + " ORDER BY RANDOM() LIMIT 1)";
 }
 
 void WordList::loadRandom(Config::Config *config, Letter::Letter *letter, bool useCategoryFilter)

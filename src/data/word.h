@@ -60,6 +60,8 @@ public:
     void loadRandom(Config::Config *config, Letter::Letter *letter, bool useCategoryFilter);
 
     // Every word of a letter a draw may give, and the draw itself (each equally likely).
+    // The ids of the words of the letter (":id_letter") that pass the category filter.
+    static QString candidateIdsQuery(Config::Config *config, bool useCategoryFilter);
     static QString candidatesQuery(Config::Config *config, bool useCategoryFilter);
     static QString randomQuery(Config::Config *config, bool useCategoryFilter);
     // The same candidates as a plain join; slower, kept as the reference for the draw.
