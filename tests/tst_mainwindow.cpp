@@ -229,6 +229,13 @@ void MainWindowTest::readingOpensTheStoryMenu()
              window->systemMediaPath() + "menus/letras_leer.png");
     QVERIFY(!access.storiesHeader()->active);
 
+    // Straight from a writing activity to the stories: its buttons go.
+    QTest::mouseClick(access.subMenu3(), Qt::LeftButton);
+    QTest::mouseClick(access.subSubMenu2(), Qt::LeftButton);
+    QVERIFY(!access.repeatButton()->isHidden());
+    QTest::mouseClick(access.subMenu2(), Qt::LeftButton);
+    QVERIFY(access.repeatButton()->isHidden());
+
     QTest::mouseClick(access.subMenu3(), Qt::LeftButton);
     QCOMPARE(access.backgroundLabel()->pixmap().toImage(), normal);
     QCOMPARE(access.menuLetters()->normalPicture(), window->systemMediaPath() + "menus/letras.png");

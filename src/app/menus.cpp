@@ -196,6 +196,10 @@ void MainWindow::showSubSubMenu()
 
     if (subMenuChoice == 14) {
         activeSubMenu = 14;
+        // Reached straight from a writing activity, its buttons would stay over the stories.
+        toggleWordButton->hide();
+        repeatButton->hide();
+        stopMotionButton->hide();
         storySequence->hide();
         subSubMenu1->hide();
         subSubMenu2->hide();
