@@ -1,4 +1,5 @@
 // Activity state: starting an activity, drawing the next item, clearing the stage.
+#include "activities/activitycodes.h"
 #include "app/mainwindow.h"
 
 #include "app/menuwidget.h"
@@ -65,22 +66,11 @@ void MainWindow::startActivity()
     showTitle();
     resetScreen();
 
-    switch (activity) {
-    case 20:
-    case 22:
-    case 24:
+    if (ActivityCode::isPresentation(activity)) {
         keysEnabled = true;
-        break;
-    case 21:
-    case 23:
-    case 25:
-    case 30:
-    case 31:
+    } else if (ActivityCode::isQuestion(activity)) {
         keysEnabled = true;
         slotPickLetter(false);
-        break;
-    default:
-        break;
     }
 }
 

@@ -1,5 +1,6 @@
 // Word presentation: the steps of activities 20, 22 and 24, the media slots and the three
 // buttons at the right edge.
+#include "activities/activitycodes.h"
 #include "app/mainwindow.h"
 
 #include "app/menuwidget.h"
@@ -209,29 +210,17 @@ void MainWindow::slotRepeatWord()
         noRepeatWarning->show();
         return;
     }
-    switch (activity) {
-    case 20:
-    case 22:
-    case 24:
+    if (ActivityCode::isPresentation(activity)) {
         clearStage();
         slotLetter(true);
-        break;
-    case 21:
-    case 23:
-    case 25:
-    case 30:
-    case 31:
-        if (previousWordId != 0)
-            slotPickLetter(true);
-        break;
-    default:
-        break;
+    } else if (ActivityCode::isQuestion(activity) && previousWordId != 0) {
+        slotPickLetter(true);
     }
 }
 
 void MainWindow::slotToggleWord()
 {
-    if (activity != 20 && activity != 22 && activity != 24) {
+    if (!ActivityCode::isPresentation(activity)) {
         wordHidden = false;
         return;
     }

@@ -1,3 +1,4 @@
+#include "activities/activitycodes.h"
 #include "app/mainwindow.h"
 #include "app/menuwidget.h"
 #include "widgets/sequencewidget.h"
@@ -306,25 +307,14 @@ void MainWindow::selectSubSubMenu(int button)
     repeatButton->hide();
     stopMotionButton->hide();
 
-    switch (subSubMenuChoice) {
-    case 20:
-    case 22:
-    case 24:
+    if (ActivityCode::isPresentation(subSubMenuChoice)) {
         for (MenuWidget *widget : {repeatButton, toggleWordButton, stopMotionButton}) {
             widget->show();
             widget->raise();
         }
-        break;
-    case 21:
-    case 23:
-    case 25:
-    case 30:
-    case 31:
+    } else if (ActivityCode::isQuestion(subSubMenuChoice)) {
         repeatButton->show();
         repeatButton->raise();
-        break;
-    default:
-        break;
     }
 
     storySequence->hide();
