@@ -14,9 +14,11 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -41,7 +43,8 @@ private slots:
 
     void closeShowsCreditsThenCloses();
     void closeWithoutLanguageIsImmediate();
-    void missingDatabaseIsReportedOnceAndNotCreated();
+    void unusableDatabaseIsReportedOnceAndLeftAlone_data();
+    void unusableDatabaseIsReportedOnceAndLeftAlone();
     void mediaPathsFollowTheLanguage();
 
     void choosingAUserSetsSequencesAndStartsActivity20_data();
@@ -358,24 +361,62 @@ void MainWindowTest::closeWithoutLanguageIsImmediate()
     QVERIFY(!access.configWidget());
 }
 
-void MainWindowTest::missingDatabaseIsReportedOnceAndNotCreated()
+void MainWindowTest::unusableDatabaseIsReportedOnceAndLeftAlone_data()
 {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("not a database") << QByteArray("usuarios: Ana, Luis\n") << true;
+    QTest::newRow("empty file") << QByteArray() << true;
+}
+
+void MainWindowTest::unusableDatabaseIsReportedOnceAndLeftAlone()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, present);
     delete m_db;
     m_db = nullptr;
     const QString path = m_appDir + "/data/bd";
     QFile::remove(path);
+    if (present) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+
     int reports = 0;
     const auto previous = MainWindow::databaseFailureHandler;
     MainWindow::databaseFailureHandler = [&] { ++reports; };
     m_window = new MainWindow;
     MainWindow::databaseFailureHandler = previous;
     QCOMPARE(reports, 1);
-    QVERIFY(!QFile::exists(path));
+
+    // The window runs without data: no language, no users, and adding one fails politely.
     MainWindowTestAccess access(m_window);
     QVERIFY(!access.currentLanguage());
-    QVERIFY(access.menuLetters());
     QTRY_VERIFY(access.inputDialog()->isVisible());
+    auto *name = access.inputDialog()->findChild<QLineEdit *>();
+    QVERIFY(name);
+    name->setText("Ana");
+    for (QPushButton *button : access.inputDialog()->findChildren<QPushButton *>()) {
+        if (button->text() == "Agregar") {
+            button->setEnabled(true);
+            button->click();
+        }
+    }
+    QCOMPARE(access.inputDialog()->findChild<QStatusBar *>()->currentMessage(),
+             QString("El usuario Ana no pudo ser agregado al sistema."));
     access.inputDialog()->hide();
+    m_window->close();
+    QVERIFY(!m_window->isVisible());
+
+    QCOMPARE(QFile::exists(path), present);
+    if (present) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+    QFile::remove(path);
 }
 
 void MainWindowTest::mediaPathsFollowTheLanguage()
