@@ -330,8 +330,9 @@ bool MediaGenerator::writeSystem()
     ok &= savePicture(menus + "cuentos.png", MediaPainter::title({362, 116}, "Cuentos"));
     ok &= savePicture(menus + "fabulas.png", MediaPainter::title({362, 60}, "Fábulas"));
 
+    // The title box reaches 19 pixels under the top of the word picture box.
     for (const Title &t : titles())
-        ok &= savePicture("system/titulos/" + t.file, MediaPainter::title({334, 122}, t.text));
+        ok &= savePicture("system/titulos/" + t.file, MediaPainter::title({334, 122}, t.text, 100));
 
     for (int i = 1; i <= 3; ++i) {
         ok &= savePicture(QStringLiteral("system/feedback/good%1.png").arg(i),

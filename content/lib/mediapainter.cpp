@@ -388,12 +388,13 @@ QImage wordPicture(const QString &word, const QString &category)
     return image;
 }
 
-QImage title(const QSize &size, const QString &text)
+QImage title(const QSize &size, const QString &text, int cardHeight)
 {
     QImage image = canvas(size);
     QPainter painter;
     begin(painter, image);
-    const QRectF rect(QPointF(0, 0), QSizeF(size));
+    const int height = cardHeight > 0 ? qMin(cardHeight, size.height()) : size.height();
+    const QRectF rect(0, 0, size.width(), height);
     card(painter, rect, QColor(255, 250, 225), QColor(240, 150, 40), 26, 5);
     drawFittedText(painter, rect.adjusted(18, 12, -18, -12), text, 44, QColor(200, 70, 30));
     return image;

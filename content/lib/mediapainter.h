@@ -29,7 +29,9 @@ QImage bottomLetter(const QString &glyph);
 QImage hand(const QString &glyph, bool upperCase);
 QImage flus(const QString &glyph);
 QImage wordPicture(const QString &word, const QString &category);
-QImage title(const QSize &size, const QString &text);
+// A title card; with a card height, only the top of the picture is drawn (the rest stays
+// transparent), for titles whose lower edge lies under the word picture.
+QImage title(const QSize &size, const QString &text, int cardHeight = 0);
 QImage feedback(bool good, int variant);
 QImage arrow(const QSize &size, Direction direction, const QColor &color, bool rollover);
 QImage space();
