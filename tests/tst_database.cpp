@@ -114,11 +114,13 @@ void TestDatabaseOpen::readOnlyFileIsRejected()
         return;
     }
     // Root writes any file, so look through the eyes of "nobody".
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                              | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                              | QFile::ExeOther);
     QProcess process;
-    process.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
-                              QCoreApplication::applicationFilePath(), "--probe", path});
+    process.start("setpriv",
+                  {"--reuid=65534", "--regid=65534", "--clear-groups",
+                   QCoreApplication::applicationFilePath(), "--probe", path});
     if (!process.waitForStarted())
         QSKIP("setpriv is not available to drop root privileges");
     QVERIFY(process.waitForFinished(30000));
@@ -127,13 +129,14 @@ void TestDatabaseOpen::readOnlyFileIsRejected()
     QCOMPARE(process.exitCode(), 1);
 
     // The same file made writable again is accepted by that user.
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther
-                                        | QFile::WriteOther);
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                              | QFile::ReadOther | QFile::WriteOther
-                                              | QFile::ExeOther);
-    process.start("setpriv", {"--reuid=65534", "--regid=65534", "--clear-groups",
-                              QCoreApplication::applicationFilePath(), "--probe", path});
+    QFile::setPermissions(
+        path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther | QFile::WriteOther);
+    QFile::setPermissions(dir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                              | QFile::WriteOther | QFile::ExeOther);
+    process.start("setpriv",
+                  {"--reuid=65534", "--regid=65534", "--clear-groups",
+                   QCoreApplication::applicationFilePath(), "--probe", path});
     QVERIFY(process.waitForFinished(30000));
     QCOMPARE(process.exitCode(), 0);
 }

@@ -9,9 +9,9 @@ namespace Config {
 
 namespace {
 
-const QString selectRows = QStringLiteral(
-        "SELECT id, key, data FROM config WHERE key = :key AND id_user = :id_user AND "
-        "id_language = :id_language");
+const QString selectRows
+    = QStringLiteral("SELECT id, key, data FROM config WHERE key = :key AND id_user = :id_user AND "
+                     "id_language = :id_language");
 
 int languageId(const Language::Language *language)
 {
@@ -49,8 +49,9 @@ void Config::load(int userId)
     auto collect = [&](const QString &key) {
         QList<int> ids;
         QSqlQuery query;
-        if (Sql::exec(query, selectRows,
-                      {{":key", Sql::text(key)}, {":id_user", userId}, {":id_language", language->id}})) {
+        if (Sql::exec(
+                query, selectRows,
+                {{":key", Sql::text(key)}, {":id_user", userId}, {":id_language", language->id}})) {
             while (query.next())
                 ids << query.value(2).toInt();
         }
@@ -74,7 +75,9 @@ void Config::insert(const QString &key, int data, int userId)
 {
     Sql::write("INSERT INTO config (key, data, id_user, id_language) "
                "VALUES (:key, :data, :id_user, :id_language)",
-               {{":key", Sql::text(key)}, {":data", data}, {":id_user", userId},
+               {{":key", Sql::text(key)},
+                {":data", data},
+                {":id_user", userId},
                 {":id_language", languageId(language)}});
 }
 
@@ -84,7 +87,9 @@ bool Config::exists(const QString &key, int data, int userId)
     Sql::exec(query,
               "SELECT id, key, data FROM config WHERE key = :key AND data = :data AND "
               "id_user = :id_user AND id_language = :id_language LIMIT 1",
-              {{":key", Sql::text(key)}, {":data", data}, {":id_user", userId},
+              {{":key", Sql::text(key)},
+               {":data", data},
+               {":id_user", userId},
                {":id_language", languageId(language)}});
     return Sql::first(query);
 }

@@ -6,8 +6,8 @@
 
 namespace {
 
-const QStringList requiredTables = {"language", "letter", "word",  "word_x_category",
-                                    "category", "user",   "config"};
+const QStringList requiredTables
+    = {"language", "letter", "word", "word_x_category", "category", "user", "config"};
 
 // A file that SQLite cannot read, a text file or an empty file all open "successfully";
 // only a look at the schema tells them from the program's database.
@@ -49,8 +49,7 @@ QSqlDatabase defaultSqlConnection()
 
 } // namespace
 
-Database::Database(const QString &path)
-    : QSqlDatabase(defaultSqlConnection())
+Database::Database(const QString &path) : QSqlDatabase(defaultSqlConnection())
 {
     m_usable = openDefault(path);
 }

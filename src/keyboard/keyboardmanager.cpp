@@ -12,8 +12,7 @@ QList<int> letterKeys(const char *letters)
 
 } // namespace
 
-KeyboardManager::KeyboardManager(QObject *parent)
-    : QObject(parent)
+KeyboardManager::KeyboardManager(QObject *parent) : QObject(parent)
 {
     QList<int> functionRow = {Qt::Key_Escape};
     for (int key = Qt::Key_F1; key <= Qt::Key_F12; ++key)
@@ -24,14 +23,13 @@ KeyboardManager::KeyboardManager(QObject *parent)
         digitRow << key;
     digitRow << Qt::Key_0 << Qt::Key_Minus << Qt::Key_Plus << Qt::Key_Backspace;
 
-    m_rows << functionRow << digitRow
-           << (QList<int>{Qt::Key_Tab} + letterKeys("QWERTYUIOP"))
-           << (QList<int>{Qt::Key_CapsLock} + letterKeys("ASDFGHJKL")
-               + QList<int>{Qt::Key_Ntilde, Qt::Key_Return})
-           << (QList<int>{Qt::Key_Shift} + letterKeys("ZXCVBNM")
-               + QList<int>{Qt::Key_Comma, Qt::Key_Period, Qt::Key_Shift})
-           << QList<int>{Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt,
-                         Qt::Key_Space,   Qt::Key_Alt,  Qt::Key_Control};
+    m_rows << functionRow << digitRow << (QList<int> {Qt::Key_Tab} + letterKeys("QWERTYUIOP"))
+           << (QList<int> {Qt::Key_CapsLock} + letterKeys("ASDFGHJKL")
+               + QList<int> {Qt::Key_Ntilde, Qt::Key_Return})
+           << (QList<int> {Qt::Key_Shift} + letterKeys("ZXCVBNM")
+               + QList<int> {Qt::Key_Comma, Qt::Key_Period, Qt::Key_Shift})
+           << QList<int> {Qt::Key_Control, Qt::Key_Meta, Qt::Key_Alt,
+                          Qt::Key_Space,   Qt::Key_Alt,  Qt::Key_Control};
 }
 
 bool KeyboardManager::isLetterKey(const QString &text, bool useCh, bool useLl) const

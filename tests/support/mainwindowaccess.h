@@ -7,10 +7,7 @@
 class MainWindowTestAccess
 {
 public:
-    explicit MainWindowTestAccess(MainWindow *window)
-        : w(window)
-    {
-    }
+    explicit MainWindowTestAccess(MainWindow *window) : w(window) { }
 
     auto &database() { return w->database; }
     auto &keyboardManager() { return w->keyboardManager; }

@@ -15,7 +15,7 @@ TestDatabase::TestDatabase(const QString &path)
 {
     if (path.isEmpty()) {
         m_dir = QDir::tempPath() + "/qv-db-" + QString::number(QCoreApplication::applicationPid())
-                + "-" + QString::number(reinterpret_cast<quintptr>(this), 16);
+            + "-" + QString::number(reinterpret_cast<quintptr>(this), 16);
         QDir().mkpath(m_dir);
         m_path = m_dir + "/bd";
     } else {
@@ -23,11 +23,12 @@ TestDatabase::TestDatabase(const QString &path)
         QDir().mkpath(QFileInfo(path).absolutePath());
     }
     QFile::remove(m_path);
-    m_open = SqlScript::createDatabase(m_path, {QStringLiteral(QV_SOURCE_DIR "/content/schema.sql")});
+    m_open
+        = SqlScript::createDatabase(m_path, {QStringLiteral(QV_SOURCE_DIR "/content/schema.sql")});
     if (m_open) {
         QSqlDatabase db = QSqlDatabase::contains(QSqlDatabase::defaultConnection)
-                ? QSqlDatabase::database(QSqlDatabase::defaultConnection, false)
-                : QSqlDatabase::addDatabase("QSQLITE");
+            ? QSqlDatabase::database(QSqlDatabase::defaultConnection, false)
+            : QSqlDatabase::addDatabase("QSQLITE");
         db.close();
         db.setDatabaseName(m_path);
         m_open = db.open();
@@ -87,10 +88,10 @@ int TestDatabase::addCategory(const QString &name, int languageId)
 int TestDatabase::addWord(const QString &name, int letterId, const QString &fullName)
 {
     const QString full = fullName.isEmpty() ? name : fullName;
-    return insertReturningId("INSERT INTO word (name, fullName, image, sign, lips, id_letter) "
-                             "VALUES (?, ?, ?, ?, ?, ?)",
-                             {name, full, full + ".png", full + "-senas.avi", full + "-labial.avi",
-                              letterId});
+    return insertReturningId(
+        "INSERT INTO word (name, fullName, image, sign, lips, id_letter) "
+        "VALUES (?, ?, ?, ?, ?, ?)",
+        {name, full, full + ".png", full + "-senas.avi", full + "-labial.avi", letterId});
 }
 
 void TestDatabase::link(int wordId, int categoryId)
