@@ -14,17 +14,7 @@ bool Category::loadById(int categoryId)
         return false;
     id = query.value(0).toInt();
     name = query.value(1).toString();
-    const int languageId = query.value(2).toInt();
-    if (!language || language->id != languageId) {
-        auto loaded = std::make_shared<Language::Language>();
-        if (loaded->loadById(languageId)) {
-            m_ownLanguage = loaded;
-            language = loaded.get();
-        } else {
-            m_ownLanguage.reset();
-            language = nullptr;
-        }
-    }
+    Language::resolve(query.value(2).toInt(), language, m_ownLanguage);
     return true;
 }
 

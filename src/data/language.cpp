@@ -22,4 +22,18 @@ QString Language::mediaPath() const
     return QCoreApplication::applicationDirPath() + "/media/languages/" + name + "/";
 }
 
+void resolve(int languageId, Language *&language, std::shared_ptr<Language> &own)
+{
+    if (language && language->id == languageId)
+        return;
+    auto loaded = std::make_shared<Language>();
+    if (loaded->loadById(languageId)) {
+        own = loaded;
+        language = loaded.get();
+    } else {
+        own.reset();
+        language = nullptr;
+    }
+}
+
 } // namespace Language

@@ -14,18 +14,11 @@ const QString selectLetter = QStringLiteral("SELECT id, name, id_language FROM l
 
 } // namespace
 
-void Letter::resolveLanguage(int languageId)
+void Letter::fillFrom(const QSqlQuery &query)
 {
-    if (language && language->id == languageId)
-        return;
-    auto loaded = std::make_shared<Language::Language>();
-    if (loaded->loadById(languageId)) {
-        m_ownLanguage = loaded;
-        language = loaded.get();
-    } else {
-        m_ownLanguage.reset();
-        language = nullptr;
-    }
+    id = query.value(0).toInt();
+    name = query.value(1).toString();
+    Language::resolve(query.value(2).toInt(), language, m_ownLanguage);
 }
 
 bool Letter::loadById(int letterId)
@@ -34,9 +27,7 @@ bool Letter::loadById(int letterId)
     Sql::exec(query, selectLetter + "WHERE id = :id", {{":id", letterId}});
     if (!Sql::first(query))
         return false;
-    id = query.value(0).toInt();
-    name = query.value(1).toString();
-    resolveLanguage(query.value(2).toInt());
+    fillFrom(query);
     return true;
 }
 
@@ -50,9 +41,7 @@ bool Letter::findByName(const QString &letterName, Language::Language *inLanguag
               {{":name", letterName.toUpper()}, {":id_language", inLanguage->id}});
     if (!Sql::first(query))
         return false;
-    id = query.value(0).toInt();
-    name = query.value(1).toString();
-    resolveLanguage(query.value(2).toInt());
+    fillFrom(query);
     return true;
 }
 

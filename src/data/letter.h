@@ -4,6 +4,8 @@
 #include <QVector>
 #include <memory>
 
+class QSqlQuery;
+
 namespace Language {
 class Language;
 }
@@ -26,8 +28,7 @@ public:
     Language::Language *language = nullptr;
 
 private:
-    friend class LetterList;
-    void resolveLanguage(int languageId);
+    void fillFrom(const QSqlQuery &query);
 
     // A language this letter loaded for itself; shared so copies stay valid.
     std::shared_ptr<Language::Language> m_ownLanguage;
