@@ -243,19 +243,19 @@ void MainWindow::slotShowLogo()
     splashPlayer->setGeometry(0, 0, 1024, 768);
     splashPlayer->show();
     splashPlayer->raise();
-    const QString path = systemMediaPath() + QStringLiteral("ui/splash-institucional.avi");
-    // A missing opening video must not leave a blank window waiting for Escape.
-    if (QFileInfo::exists(path))
-        splashPlayer->play(path);
-    else
-        QTimer::singleShot(0, splashPlayer, &VideoPlayer::finished);
+    playSplash(systemMediaPath() + QStringLiteral("ui/splash-institucional.avi"));
 }
 
 void MainWindow::slotShowCredits()
 {
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
     connect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotHideCredits);
-    const QString path = systemMediaPath() + QStringLiteral("ui/splash-programa.avi");
+    playSplash(systemMediaPath() + QStringLiteral("ui/splash-programa.avi"));
+}
+
+void MainWindow::playSplash(const QString &path)
+{
+    // A missing opening video must not leave a blank window waiting for Escape.
     if (QFileInfo::exists(path))
         splashPlayer->play(path);
     else
@@ -375,25 +375,26 @@ bool MainWindow::slotAbout()
 
 void MainWindow::slotExit()
 {
+    if (!beginExit())
+        close();
+}
+
+bool MainWindow::beginExit()
+{
     exiting = true;
     clearStage();
-    if (slotAbout())
-        QTimer::singleShot(20000, this, &QWidget::close);
-    else
-        close();
+    if (!slotAbout())
+        return false;
+    QTimer::singleShot(20000, this, &QWidget::close);
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The steps of slotExit, inline: a close() nested in this handler would be refused.
-    if (!exiting) {
-        exiting = true;
-        clearStage();
-        if (slotAbout()) {
-            event->ignore();
-            QTimer::singleShot(20000, this, &QWidget::close);
-            return;
-        }
+    // Not through slotExit: a close() nested in this handler would be refused.
+    if (!exiting && beginExit()) {
+        event->ignore();
+        return;
     }
     // The other top-level windows would keep the event loop alive.
     for (QWidget *window :

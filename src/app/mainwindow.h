@@ -183,6 +183,9 @@ protected:
 
 private:
     void createMenus();
+    void playSplash(const QString &path);
+    // The exit's first steps; true when the credits are up and the close is scheduled.
+    bool beginExit();
     void startStory(int story, int pages);
     // A language-wide switch (user id 0) or a setting of the current user; non-zero is on.
     bool languageSwitch(const QString &key) const;
