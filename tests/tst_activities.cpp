@@ -4,6 +4,7 @@
 #include "app/menuwidget.h"
 #include "data/letter.h"
 #include "data/word.h"
+#include "messageboxanswerer.h"
 #include "testclip.h"
 #include "widgets/imagewidget.h"
 #include "widgets/sequencewidget.h"
@@ -18,26 +19,6 @@
 #include <QTimer>
 
 namespace {
-
-// Answers every message box that comes up and counts them.
-class BoxCounter : public QObject
-{
-public:
-    BoxCounter()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                titles << box->windowTitle();
-                box->done(QMessageBox::Ok);
-            }
-        });
-        m_timer.start(10);
-    }
-    QStringList titles;
-
-private:
-    QTimer m_timer;
-};
 
 QColor colour(const QString &relativePath)
 {
@@ -404,7 +385,7 @@ void ActivitiesTest::lettersWithoutWordsWarnOnceInsteadOfHanging()
     // S has no word and no category is selected: every draw of it fails.
     selectOnly(m_s);
     QVERIFY(openWindow());
-    BoxCounter boxes;
+    MessageBoxAnswerer boxes;
     m_fixture->startActivity(21);
     QCOMPARE(boxes.titles, QStringList {"No hay palabras disponibles"});
     QVERIFY(!a().currentWord());

@@ -4,6 +4,7 @@
 #include "dialogs/configwidget.h"
 #include "dialogs/inputdialog.h"
 #include "mainwindowaccess.h"
+#include "messageboxanswerer.h"
 #include "testclip.h"
 #include "testdatabase.h"
 #include "widgets/sequencewidget.h"
@@ -63,8 +64,7 @@ private:
     QString m_appDir;
     TestDatabase *m_db = nullptr;
     MainWindow *m_window = nullptr;
-    QTimer *m_boxTimer = nullptr;
-    QStringList m_boxes;
+    MessageBoxAnswerer *m_boxes = nullptr;
 };
 
 void MainWindowTest::initTestCase()
@@ -88,21 +88,13 @@ void MainWindowTest::init()
     TestDatabase::addWord("ave", letter);
     TestDatabase::addWord("arbol", letter);
     // A message box would wait for a click that never comes: answer any that opens.
-    m_boxes.clear();
-    m_boxTimer = new QTimer;
-    connect(m_boxTimer, &QTimer::timeout, this, [this] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            m_boxes << box->text();
-            box->done(0);
-        }
-    });
-    m_boxTimer->start(50);
+    m_boxes = new MessageBoxAnswerer;
 }
 
 void MainWindowTest::cleanup()
 {
-    delete m_boxTimer;
-    m_boxTimer = nullptr;
+    delete m_boxes;
+    m_boxes = nullptr;
     delete m_window;
     m_window = nullptr;
     delete m_db;
@@ -185,7 +177,7 @@ void MainWindowTest::menuClicksLeadToActivity()
     QCOMPARE(access.subMenuChoice(), subMenuChoice);
     QCOMPARE(access.subSubMenuChoice(), activity);
     QCOMPARE(access.activity(), activity);
-    QVERIFY(m_boxes.isEmpty());
+    QVERIFY(m_boxes->texts.isEmpty());
     QVERIFY(!access.repeatButton()->isHidden());
     QCOMPARE(!access.toggleWordButton()->isHidden(), presentationButtons);
     QCOMPARE(!access.stopMotionButton()->isHidden(), presentationButtons);

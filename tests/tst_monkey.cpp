@@ -1,5 +1,6 @@
 #include "activitywindow.h"
 #include "app/menuwidget.h"
+#include "messageboxanswerer.h"
 #include "widgets/sequencewidget.h"
 #include "widgets/videoplayer.h"
 
@@ -51,12 +52,7 @@ void MonkeyTest::randomKeysAndClicksInEveryActivity()
     MainWindowTestAccess access = fixture.access();
 
     // Warnings (no words, no repeat) are answered as a teacher would.
-    QTimer boxes;
-    connect(&boxes, &QTimer::timeout, this, [] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->done(0);
-    });
-    boxes.start(20);
+    MessageBoxAnswerer boxes;
 
     fixture.startActivity(activity);
     QRandomGenerator random(seed);

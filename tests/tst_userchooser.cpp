@@ -1,5 +1,6 @@
 #include "data/user.h"
 #include "dialogs/inputdialog.h"
+#include "messageboxanswerer.h"
 #include "testdatabase.h"
 
 #include <QComboBox>
@@ -24,26 +25,6 @@ public:
 
 private:
     InputDialog *d;
-};
-
-// Answers the next message box with its first button and remembers its text.
-class BoxWatcher : public QObject
-{
-public:
-    BoxWatcher()
-    {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                texts << box->text();
-                box->done(0);
-            }
-        });
-        m_timer.start(20);
-    }
-    QStringList texts;
-
-private:
-    QTimer m_timer;
 };
 
 class UserChooserTest : public QObject
@@ -228,7 +209,7 @@ void UserChooserTest::cannotCloseWithoutAChoice()
     QTest::mouseClick(access.login(), Qt::LeftButton);
     QCOMPARE(chosen, 0);
 
-    BoxWatcher watcher;
+    MessageBoxAnswerer watcher;
     QVERIFY(!dialog.close());
     QCOMPARE(watcher.texts,
              QStringList {"Debe seleccionar un usuario para poder cerrar esta ventana."});
@@ -249,7 +230,7 @@ void UserChooserTest::reopeningForgetsTheChosenUser()
     dialog.setUserList(&list);
     QVERIFY(!dialog.chosenUser());
     dialog.show();
-    BoxWatcher watcher;
+    MessageBoxAnswerer watcher;
     QVERIFY(!dialog.close());
     QCOMPARE(watcher.texts.size(), 1);
     QVERIFY(dialog.isVisible());
