@@ -384,19 +384,18 @@ void MainWindow::slotOrientation()
 
 void MainWindow::slotPositiveFeedback()
 {
-    const int r = random->range(1, 3);
-    feedbackLabel->setPixmap(QPixmap(systemMediaPath() + QStringLiteral("feedback/good")
-                                     + QString::number(r) + QStringLiteral(".png")));
-    fluSequence->slotStop();
-    fluSequence->hide();
-    feedbackLabel->show();
-    feedbackLabel->raise();
+    showFeedback(QStringLiteral("good"));
 }
 
 void MainWindow::slotNegativeFeedback()
 {
+    showFeedback(QStringLiteral("wrong"));
+}
+
+void MainWindow::showFeedback(const QString &kind)
+{
     const int r = random->range(1, 3);
-    feedbackLabel->setPixmap(QPixmap(systemMediaPath() + QStringLiteral("feedback/wrong")
+    feedbackLabel->setPixmap(QPixmap(systemMediaPath() + QStringLiteral("feedback/") + kind
                                      + QString::number(r) + QStringLiteral(".png")));
     fluSequence->slotStop();
     fluSequence->hide();

@@ -184,6 +184,8 @@ protected:
 private:
     void createMenus();
     void playSplash(const QString &path);
+    // A "good" or "wrong" picture, one of three drawn at random.
+    void showFeedback(const QString &kind);
     // The exit's first steps; true when the credits are up and the close is scheduled.
     bool beginExit();
     void startStory(int story, int pages);
