@@ -2,7 +2,6 @@
 #include "widgets/videoplayer.h"
 
 #include <QFileInfo>
-#include <QVideoWidget>
 
 void MainWindow::playVideo(const QString &path)
 {
@@ -11,7 +10,7 @@ void MainWindow::playVideo(const QString &path)
     videoPlayer->stop();
     // Word videos are silent; the player has no audio output at all.
     videoPlayer->setVolume(0.0);
-    videoPlayer->videoWidget()->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
+    videoPlayer->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     videoPlayer->play(path);
     videoPlayer->show();
     videoPlayer->raise();
