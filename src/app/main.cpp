@@ -10,6 +10,7 @@ int main(int argc, char **argv)
     QTranslator translator;
     Startup::installTranslation(translator);
     Startup::configureApplication();
+    Startup::watchForBenchExit();
 
     MainWindow window;
     window.show();
