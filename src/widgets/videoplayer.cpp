@@ -2,9 +2,11 @@
 
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QDebug>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QVideoWidget>
@@ -34,6 +36,12 @@ VideoPlayer::VideoPlayer(bool withSound, QWidget *parent)
 
 void VideoPlayer::play(const QString &path)
 {
+    if (!QFileInfo(path).isFile()) {
+        qWarning().noquote() << "No video file:" << path;
+        QTimer::singleShot(0, this,
+                           [this, path] { emit failed(QStringLiteral("missing file ") + path); });
+        return;
+    }
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     if (m_player->source() == url)
         m_player->setPosition(0);

@@ -22,8 +22,10 @@ public:
     QMediaPlayer *mediaPlayer() const { return m_player; }
 
 signals:
-    // The file played to its end; a file that cannot be played never finishes.
+    // The file played to its end.
     void finished();
+    // The file cannot be played (missing, for now).
+    void failed(const QString &reason);
 
 private:
     QMediaPlayer *m_player = nullptr;
