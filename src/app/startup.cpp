@@ -28,9 +28,8 @@ bool installTranslation(QTranslator &translator)
 
 bool installQtTranslation(QTranslator &translator, const QString &language)
 {
-    const QLocale locale(language == QLatin1String("ca") ? QLocale::Catalan : QLocale::Spanish,
-                         QLocale::Spain);
-    QLocale::setDefault(locale);
+    QLocale::setDefault(QLocale(
+        language == QLatin1String("ca") ? QLocale::Catalan : QLocale::Spanish, QLocale::Spain));
     if (!translator.load(QStringLiteral("qtbase_") + language,
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
@@ -40,6 +39,8 @@ bool installQtTranslation(QTranslator &translator, const QString &language)
 void configureApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Sorting follows it: the administrator's folder tree lists Ñ after N.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     QCoreApplication::setApplicationName(QStringLiteral("Quelvanto"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
 }

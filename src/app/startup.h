@@ -18,7 +18,7 @@ bool installTranslation(QTranslator &translator);
 // language, "es" or "ca", from Qt's translations folder; false when they are not installed.
 bool installQtTranslation(QTranslator &translator, const QString &language);
 
-// Style, name and version of the application.
+// Style, name, version and (Spanish) locale of the application.
 void configureApplication();
 
 } // namespace Startup
