@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/stageframe.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char **argv)
     Startup::configureApplication();
 
     MainWindow window;
-    window.show();
+    // The fixed-size window, scaled to the screen it gets.
+    StageFrame frame(&window);
+    frame.showAsConfigured();
     return app.exec();
 }
