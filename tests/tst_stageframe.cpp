@@ -178,7 +178,7 @@ void TestStageFrame::keysReachTheStageButF11SwitchesFullScreen()
 
     QTest::keyClick(&frame, Qt::Key_A);
     QTest::keyClick(&frame, Qt::Key_F11);
-    QCOMPARE(stage.releasedKeys, QList<int>{Qt::Key_A});
+    QCOMPARE(stage.releasedKeys, QList<int> {Qt::Key_A});
     QTRY_VERIFY(frame.isFullScreenMode());
     QTest::keyClick(&frame, Qt::Key_F11);
     QTRY_VERIFY(!frame.isFullScreenMode());

@@ -5,6 +5,7 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QSettings>
 
 namespace {
@@ -45,10 +46,11 @@ StageFrame::StageFrame(QWidget *stage, QWidget *parent) : QGraphicsView(parent),
     stage->setWindowState(Qt::WindowNoState);
     if (stage->minimumSize() == stage->maximumSize())
         stage->resize(stage->minimumSize());
+    // Where it once placed itself on the desktop means nothing in the scene.
+    stage->move(0, 0);
     m_proxy = new StageProxy;
     m_proxy->setWidget(stage);
     scene->addItem(m_proxy);
-    scene->setSceneRect(QRectF(QPointF(0, 0), QSizeF(stage->size())));
     stage->show();
     m_proxy->setFocus();
     stage->installEventFilter(this);
@@ -76,6 +78,10 @@ QPoint StageFrame::mapFromStage(const QPoint &stagePoint) const
 
 void StageFrame::setFullScreenMode(bool on)
 {
+    // The geometry first: without a window manager (a bare X server in a classroom kiosk)
+    // nobody else would make the window fill the screen.
+    if (const QScreen *where = screen())
+        setGeometry(on ? where->geometry() : where->availableGeometry());
     if (on)
         showFullScreen();
     else
@@ -107,6 +113,7 @@ void StageFrame::resizeEvent(QResizeEvent *event)
 
 void StageFrame::fitStage()
 {
+    scene()->setSceneRect(m_proxy->sceneBoundingRect());
     const QSizeF design = m_stage->size();
     const QSize room = viewport()->size();
     if (design.isEmpty() || room.isEmpty())
@@ -158,8 +165,8 @@ bool StageFrame::eventFilter(QObject *watched, QEvent *event)
         case QEvent::WindowTitleChange:
             setWindowTitle(m_stage->windowTitle());
             break;
+        case QEvent::Move:
         case QEvent::Resize:
-            scene()->setSceneRect(QRectF(QPointF(0, 0), QSizeF(m_stage->size())));
             fitStage();
             break;
         default:
