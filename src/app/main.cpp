@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/stageframe.h"
 #include "app/startup.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char **argv)
         QMessageBox::warning(nullptr, QStringLiteral("Quelvanto"), dataError);
 
     MainWindow window;
-    window.show();
+    // The fixed-size window, scaled to the screen it gets.
+    StageFrame frame(&window);
+    frame.showAsConfigured();
     return app.exec();
 }

@@ -2,7 +2,7 @@
 #include "widgets/videoplayer.h"
 
 #include <QFileInfo>
-#include <QVideoWidget>
+#include "widgets/videosurface.h"
 
 void MainWindow::playVideo(const QString &path)
 {
