@@ -8,6 +8,7 @@
 #include "data/category.h"
 #include "data/config.h"
 #include "data/database.h"
+#include "data/datalocation.h"
 #include "data/language.h"
 #include "data/letter.h"
 #include "data/user.h"
@@ -41,7 +42,7 @@ std::function<void()> MainWindow::databaseFailureHandler = [] {
 
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
-    database = new Database(QCoreApplication::applicationDirPath() + QStringLiteral("/data/bd"));
+    database = new Database(DataLocation::current().databasePath());
     if (!database->isUsable() && databaseFailureHandler)
         databaseFailureHandler();
 
@@ -137,7 +138,7 @@ MainWindow::~MainWindow()
 
 QString MainWindow::systemMediaPath() const
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/media/system/");
+    return DataLocation::current().mediaRoot() + QStringLiteral("system/");
 }
 
 QString MainWindow::signsPath() const

@@ -3,13 +3,13 @@
 #include "widgets/imagewidget.h"
 #include "widgets/sequencewidget.h"
 #include "widgets/videoplayer.h"
+#include "widgets/videosurface.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QVideoWidget>
 
 namespace {
 
@@ -246,7 +246,7 @@ void StageView::playVideo(const QString &path)
     // Word videos are silent; the player has no audio output at all.
     m_video->setVolume(0.0);
     m_video->play(path);
-    if (QVideoWidget *output = m_video->videoWidget())
+    if (VideoSurface *output = m_video->videoWidget())
         output->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     showOnTop(m_video);
 }

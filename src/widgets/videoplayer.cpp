@@ -8,16 +8,17 @@
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
+#include <QVideoSink>
 #include <QVBoxLayout>
-#include <QVideoWidget>
+#include "videosurface.h"
 
 VideoPlayer::VideoPlayer(bool withSound, QWidget *parent)
-    : QWidget(parent), m_player(new QMediaPlayer(this)), m_videoWidget(new QVideoWidget(this))
+    : QWidget(parent), m_player(new QMediaPlayer(this)), m_videoWidget(new VideoSurface(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_videoWidget);
-    m_player->setVideoOutput(m_videoWidget);
+    m_player->setVideoOutput(m_videoWidget->videoSink());
 
     // Without a sound device an attached output can stall playback before its end.
     if (withSound && !QMediaDevices::audioOutputs().isEmpty()) {
