@@ -1,5 +1,6 @@
 #include "videoplayer.h"
 
+#include "videosurface.h"
 #include <QAudioDevice>
 #include <QAudioOutput>
 #include <QDebug>
@@ -8,9 +9,8 @@
 #include <QMediaPlayer>
 #include <QTimer>
 #include <QUrl>
-#include <QVideoSink>
 #include <QVBoxLayout>
-#include "videosurface.h"
+#include <QVideoSink>
 
 VideoPlayer::VideoPlayer(bool withSound, QWidget *parent)
     : QWidget(parent), m_player(new QMediaPlayer(this)), m_videoWidget(new VideoSurface(this))
