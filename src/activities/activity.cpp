@@ -5,6 +5,8 @@
 #include "app/menuwidget.h"
 #include "data/config.h"
 #include "data/letter.h"
+#include "data/review.h"
+#include "data/user.h"
 #include "data/word.h"
 #include "widgets/imagewidget.h"
 #include "widgets/sequencewidget.h"
@@ -13,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QRandomGenerator>
 #include <QTimer>
 
 namespace {
@@ -175,7 +178,10 @@ Letter::Letter *MainWindow::drawLetter(bool useFilters)
 
 Word::Word *MainWindow::drawWord(Letter::Letter *letter, bool useCategoryFilter)
 {
-    wordList->loadRandom(config, letter, useCategoryFilter);
+    // Question items may bring a missed word back; presentations (user id 0) draw plainly.
+    Review::loadWord(*wordList, config,
+                     ActivityCode::isQuestion(activity) && currentUser ? currentUser->id : 0,
+                     letter, useCategoryFilter, *QRandomGenerator::global());
     wordList->reset();
     return wordList->next();
 }
