@@ -168,23 +168,28 @@ Migrations::Result Migrations::upgrade(QSqlDatabase &db, const QString &path)
     // A file from a newer program is left alone; its extra objects do not stop ours.
     if (from >= currentVersion)
         return Result::UpToDate;
-    if (!keepBackup(path, from))
-        return Result::Failed;
-    if (!db.transaction())
-        return Result::Failed;
+    // The write lock first: a read-only file fails here, before any copy is made, and the
+    // copy is of the file as it is while nobody else can change it.
     QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return Result::Failed;
+    const auto fail = [&query] {
+        query.exec(QStringLiteral("ROLLBACK"));
+        return Result::Failed;
+    };
+    // SQLite grants the lock on a read-only file too; a write that changes nothing tells.
+    if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(from)))
+        return fail();
+    if (!keepBackup(path, from))
+        return fail();
     for (int step = from; step < currentVersion; ++step) {
         for (const QString &statement : *steps.at(step)) {
-            if (!query.exec(statement)) {
-                db.rollback();
-                return Result::Failed;
-            }
+            if (!query.exec(statement))
+                return fail();
         }
     }
     if (!query.exec(QStringLiteral("PRAGMA user_version = %1").arg(currentVersion))
-        || !db.commit()) {
-        db.rollback();
-        return Result::Failed;
-    }
+        || !query.exec(QStringLiteral("COMMIT")))
+        return fail();
     return Result::Upgraded;
 }
