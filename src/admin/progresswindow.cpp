@@ -1,10 +1,12 @@
 #include "progresswindow.h"
 
+#include "admin/prompts.h"
 #include "data/progressreport.h"
 #include "data/user.h"
 
 #include <QChart>
 #include <QChartView>
+#include <QCollator>
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QFile>
@@ -13,7 +15,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QPushButton>
@@ -37,8 +38,22 @@ QTableWidget *makeTable(const QStringList &headers, QWidget *parent)
     table->verticalHeader()->hide();
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setStretchLastSection(true);
+    // Until the teacher clicks a header, the first column in ascending order.
+    table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     return table;
 }
+
+// Words sort as in a Spanish dictionary: árbol among the a, ñ after n.
+class TextItem : public QTableWidgetItem
+{
+public:
+    explicit TextItem(const QString &text) : QTableWidgetItem(text) { }
+    bool operator<(const QTableWidgetItem &other) const override
+    {
+        static const QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
+        return collator.compare(text(), other.text()) < 0;
+    }
+};
 
 // Numbers sort as numbers, not as text.
 QTableWidgetItem *numberItem(int value)
@@ -180,8 +195,8 @@ void ProgressWindow::fillTables()
     wordsTable->setRowCount(m_report->words.size());
     for (int i = 0; i < m_report->words.size(); ++i) {
         const ProgressReport::WordRow &row = m_report->words.at(i);
-        wordsTable->setItem(i, 0, new QTableWidgetItem(row.word));
-        wordsTable->setItem(i, 1, new QTableWidgetItem(row.letter));
+        wordsTable->setItem(i, 0, new TextItem(row.word));
+        wordsTable->setItem(i, 1, new TextItem(row.letter));
         wordsTable->setItem(i, 2, numberItem(row.tries));
         wordsTable->setItem(i, 3, numberItem(row.firstRight));
         wordsTable->setItem(i, 4, numberItem(row.revealed));
@@ -194,7 +209,7 @@ void ProgressWindow::fillTables()
     lettersTable->setRowCount(m_report->letters.size());
     for (int i = 0; i < m_report->letters.size(); ++i) {
         const ProgressReport::LetterRow &row = m_report->letters.at(i);
-        lettersTable->setItem(i, 0, new QTableWidgetItem(row.letter));
+        lettersTable->setItem(i, 0, new TextItem(row.letter));
         lettersTable->setItem(i, 1, numberItem(row.words));
         lettersTable->setItem(i, 2, numberItem(row.tries));
         lettersTable->setItem(i, 3, percentItem(row.firstRight, row.tries));
@@ -283,8 +298,7 @@ void ProgressWindow::slotExportCsv()
     if (path.isEmpty())
         return;
     if (!exportCsv(path))
-        QMessageBox::warning(this, tr("Progreso"),
-                             tr("No se pudo guardar el archivo %1.").arg(path));
+        Prompts::warn(this, tr("Progreso"), tr("No se pudo guardar el archivo %1.").arg(path));
 }
 
 void ProgressWindow::slotExportPdf()
@@ -296,6 +310,5 @@ void ProgressWindow::slotExportPdf()
     if (path.isEmpty())
         return;
     if (!exportPdf(path))
-        QMessageBox::warning(this, tr("Progreso"),
-                             tr("No se pudo guardar el archivo %1.").arg(path));
+        Prompts::warn(this, tr("Progreso"), tr("No se pudo guardar el archivo %1.").arg(path));
 }
