@@ -1,12 +1,12 @@
 #include "progresswindow.h"
 
+#include "admin/progresswordsmodel.h"
 #include "admin/prompts.h"
 #include "data/progressreport.h"
 #include "data/user.h"
 
 #include <QChart>
 #include <QChartView>
-#include <QCollator>
 #include <QComboBox>
 #include <QDateTimeAxis>
 #include <QFile>
@@ -22,6 +22,7 @@
 #include <QScatterSeries>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -50,8 +51,8 @@ public:
     explicit TextItem(const QString &text) : QTableWidgetItem(text) { }
     bool operator<(const QTableWidgetItem &other) const override
     {
-        static const QCollator collator(QLocale(QLocale::Spanish, QLocale::Spain));
-        return collator.compare(text(), other.text()) < 0;
+        return ProgressReport::sortKey(text()) + QChar(0) + text()
+            < ProgressReport::sortKey(other.text()) + QChar(0) + other.text();
     }
 };
 
@@ -89,9 +90,18 @@ ProgressWindow::ProgressWindow(QWidget *parent)
     summaryLabel = new QLabel(this);
     summaryLabel->setWordWrap(true);
 
-    wordsTable = makeTable({tr("Palabra"), tr("Letra"), tr("Intentos"), tr("Bien a la primera"),
-                            tr("Reveladas"), tr("Vista en presentaciones"), tr("Última vez")},
-                           this);
+    wordsModel = new ProgressWordsModel(this);
+    wordsTable = new QTableView(this);
+    wordsTable->setModel(wordsModel);
+    wordsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    wordsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    wordsTable->verticalHeader()->hide();
+    // Sized from the header texts: measuring every row of a long record would take seconds.
+    wordsTable->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    wordsTable->horizontalHeader()->setStretchLastSection(true);
+    wordsTable->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    wordsTable->setSortingEnabled(true);
+    wordsTable->resizeColumnsToContents();
     wordsTable->setObjectName("wordsTable");
     lettersTable = makeTable(
         {tr("Letra"), tr("Palabras"), tr("Intentos"), tr("% bien a la primera"), tr("Reveladas")},
@@ -147,10 +157,11 @@ bool ProgressWindow::showUser(int id)
     const int index = userBox->findData(id);
     if (index < 0)
         return false;
-    if (index == userBox->currentIndex())
-        slotUserChosen(index);
-    else
+    // The window opens on the first child already; its record is not read twice.
+    if (index != userBox->currentIndex())
         userBox->setCurrentIndex(index);
+    else if (m_userId != id)
+        slotUserChosen(index);
     return true;
 }
 
@@ -190,20 +201,7 @@ void ProgressWindow::slotUserChosen(int index)
 
 void ProgressWindow::fillTables()
 {
-    // Sorting is switched off while filling, or every row would move as it is set.
-    wordsTable->setSortingEnabled(false);
-    wordsTable->setRowCount(m_report->words.size());
-    for (int i = 0; i < m_report->words.size(); ++i) {
-        const ProgressReport::WordRow &row = m_report->words.at(i);
-        wordsTable->setItem(i, 0, new TextItem(row.word));
-        wordsTable->setItem(i, 1, new TextItem(row.letter));
-        wordsTable->setItem(i, 2, numberItem(row.tries));
-        wordsTable->setItem(i, 3, numberItem(row.firstRight));
-        wordsTable->setItem(i, 4, numberItem(row.revealed));
-        wordsTable->setItem(i, 5, numberItem(row.seen));
-        wordsTable->setItem(i, 6, new QTableWidgetItem(row.lastSeen));
-    }
-    wordsTable->setSortingEnabled(true);
+    wordsModel->setRows(m_report->words);
 
     lettersTable->setSortingEnabled(false);
     lettersTable->setRowCount(m_report->letters.size());

@@ -9,7 +9,9 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QTabWidget;
+class QTableView;
 class QTableWidget;
+class ProgressWordsModel;
 class ProgressReport;
 
 // "Progreso": what a child practised, for the teacher. Choose a child; its words, letters,
@@ -49,7 +51,8 @@ private:
     QComboBox *userBox = nullptr;
     QLabel *summaryLabel = nullptr;
     QTabWidget *tabs = nullptr;
-    QTableWidget *wordsTable = nullptr;
+    QTableView *wordsTable = nullptr;
+    ProgressWordsModel *wordsModel = nullptr;
     QTableWidget *lettersTable = nullptr;
     QTableWidget *supportsTable = nullptr;
     QChartView *chartView = nullptr;

@@ -106,7 +106,9 @@ const QStringList attemptRecord = {
     "id_word INTEGER NOT NULL, id_letter INTEGER NOT NULL, activity INTEGER NOT NULL, "
     "started_at TEXT, finished_at TEXT, wrong_answers INTEGER, revealed INTEGER, media TEXT NOT "
     "NULL DEFAULT '')",
-    "CREATE INDEX attempt_user ON attempt (id_user, finished_at)",
+    "CREATE INDEX attempt_user ON attempt (id_user, finished_at, wrong_answers, revealed, media)",
+    "CREATE INDEX attempt_word ON attempt (id_user, id_word, id_letter, wrong_answers, revealed, "
+    "finished_at)",
     "CREATE TABLE review_box (id_user INTEGER NOT NULL, id_word INTEGER NOT NULL, id_letter "
     "INTEGER NOT NULL, box INTEGER NOT NULL, due_on TEXT NOT NULL, PRIMARY KEY (id_user, "
     "id_word)) WITHOUT ROWID",

@@ -34,6 +34,8 @@ bool ProgressReport::load(int userId)
     supports.clear();
 
     QSqlQuery query;
+    // Rows are read once, in order: no buffering of a long record.
+    query.setForwardOnly(true);
     if (!Sql::exec(query,
                    "SELECT a.id_word, coalesce(w.name, ''), coalesce(l.name, ''), "
                    "count(a.wrong_answers), sum("
@@ -42,7 +44,7 @@ bool ProgressReport::load(int userId)
                          "sum(a.wrong_answers IS NULL), max(a.finished_at) "
                          "FROM attempt a LEFT JOIN word w ON w.id = a.id_word "
                          "LEFT JOIN letter l ON l.id = a.id_letter WHERE a.id_user = :id_user "
-                         "GROUP BY a.id_word ORDER BY 2",
+                         "GROUP BY a.id_word",
                    {{":id_user", userId}}))
         return false;
     while (query.next()) {
@@ -57,6 +59,7 @@ bool ProgressReport::load(int userId)
         row.lastSeen = query.value(7).toString().replace('T', ' ').left(16);
         words.append(row);
     }
+    sortWords();
 
     // The letters, days and supports are summed from the words and a second pass over the
     // answered items; the record is read twice at most.
@@ -118,6 +121,37 @@ bool ProgressReport::load(int userId)
     std::sort(letters.begin(), letters.end(),
               [](const LetterRow &a, const LetterRow &b) { return a.letter < b.letter; });
     return true;
+}
+
+QString ProgressReport::sortKey(const QString &text)
+{
+    QString key;
+    key.reserve(text.size() + 2);
+    for (const QChar c : text.toLower()) {
+        if (c.unicode() < 0x80) {
+            key += c;
+        } else if (c == QChar(0x00F1)) {
+            key += QLatin1String("n~"); // after every "n" followed by a letter
+        } else {
+            const QString base = QString(c).normalized(QString::NormalizationForm_D);
+            key += base.at(0);
+        }
+    }
+    return key;
+}
+
+void ProgressReport::sortWords()
+{
+    QVector<QPair<QString, int>> keys;
+    keys.reserve(words.size());
+    for (int i = 0; i < words.size(); ++i)
+        keys.append({sortKey(words.at(i).word) + QChar(0) + words.at(i).word, i});
+    std::sort(keys.begin(), keys.end());
+    QVector<WordRow> sorted;
+    sorted.reserve(words.size());
+    for (const auto &key : keys)
+        sorted.append(words.at(key.second));
+    words.swap(sorted);
 }
 
 QString ProgressReport::csvField(const QString &text)

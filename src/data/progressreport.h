@@ -54,8 +54,13 @@ public:
     QString toHtml(const QString &childName) const;
 
     static QString supportName(const QString &support);
+    // A key that sorts words as a Spanish dictionary does: accents do not count, ñ comes
+    // after n. Much cheaper than a collator over a long record.
+    static QString sortKey(const QString &text);
+    void sortWords();
     static double share(int part, int whole) { return whole > 0 ? 100.0 * part / whole : 0.0; }
 
+    // Sorted by word, as sortKey orders them.
     QVector<WordRow> words;
     QVector<LetterRow> letters;
     QVector<DayRow> days;
