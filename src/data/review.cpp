@@ -67,16 +67,44 @@ int Review::dueCount(Config::Config *config, int userId, int letterId, bool useC
 int Review::dueWordId(Config::Config *config, int userId, int letterId, bool useCategoryFilter,
                       QRandomGenerator &random, const QDate &today)
 {
+    const QString day = today.toString(Qt::ISODate);
+    const QString categories = config && useCategoryFilter
+        ? Config::Config::joinIds(Config::Config::parseIds(config->categoryIds))
+        : QString();
+    QSqlQuery query;
+    if (!categories.isEmpty()) {
+        // A due word of the letter drawn first, kept when it passes the filter: each try is
+        // one index step, where testing every due word against the categories costs many.
+        const int all = dueCount(config, userId, letterId, false, today);
+        if (all <= 0)
+            return 0;
+        for (int tries = 0; tries < 8; ++tries) {
+            if (!Sql::exec(query,
+                           "SELECT rb.id_word, EXISTS (SELECT 1 FROM letter_x_category lc WHERE "
+                           "lc.id_letter = :id_letter AND lc.id_word = rb.id_word AND "
+                           "lc.id_category IN ("
+                               + categories + ")) " + dueWords(nullptr, false)
+                               + " LIMIT 1 OFFSET :offset",
+                           {{":id_user", userId},
+                            {":id_letter", letterId},
+                            {":today", day},
+                            {":offset", random.bounded(all)}})
+                || !query.next())
+                return 0;
+            if (query.value(1).toBool())
+                return query.value(0).toInt();
+        }
+        // Few of them pass the filter: count those and pick one of them.
+    }
     const int count = dueCount(config, userId, letterId, useCategoryFilter, today);
     if (count <= 0)
         return 0;
-    QSqlQuery query;
     if (!Sql::exec(query,
                    "SELECT rb.id_word " + dueWords(config, useCategoryFilter)
                        + " LIMIT 1 OFFSET :offset",
                    {{":id_user", userId},
                     {":id_letter", letterId},
-                    {":today", today.toString(Qt::ISODate)},
+                    {":today", day},
                     {":offset", random.bounded(count)}})
         || !query.next())
         return 0;
