@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -72,6 +73,7 @@ private slots:
 
     void buildingShowsTheStoredSettings();
     void withoutShowOrderRowTheFirstOrderIsChosen();
+    void dialogSaysNothingTickedMeansEverything();
     void showOrderOutsideTheEntriesShowsTheLastOrder_data();
     void showOrderOutsideTheEntriesShowsTheLastOrder();
     void acceptWritesEverySettingInOrderAndReloads();
@@ -162,6 +164,17 @@ void TestConfigWidget::withoutShowOrderRowTheFirstOrderIsChosen()
     auto *order = dialog->findChild<QComboBox *>("showOrderBox");
     QCOMPARE(order->currentIndex(), 0);
     QCOMPARE(order->currentText(), QString("Palabra, imagen, video"));
+}
+
+void TestConfigWidget::dialogSaysNothingTickedMeansEverything()
+{
+    auto dialog = makeDialog();
+    dialog->show();
+    auto *hint = dialog->findChild<QLabel *>("emptyMeansAllLabel");
+    QVERIFY(hint && hint->isVisible());
+    QCOMPARE(hint->text(),
+             QString("Si no marca ninguna letra, se usan todas; si no marca ninguna "
+                     "categoría, se usan todas."));
 }
 
 void TestConfigWidget::showOrderOutsideTheEntriesShowsTheLastOrder_data()

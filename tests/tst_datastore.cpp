@@ -83,6 +83,7 @@ private slots:
     void userSaveUpdatesExistingName();
     void categoryLinksAreUnique();
     void listsUpperCaseNamesButRecordsKeepThem();
+    void lettersAreListedInSpanishOrder();
     void findLetterByLowerCaseName();
     void recordKeepsLanguageObjectOfSameId();
     void deleteLeavesOtherRows();
@@ -559,7 +560,21 @@ void TestDataStore::listsUpperCaseNamesButRecordsKeepThem()
     letters.reset();
     while (Letter::Letter *letter = letters.next())
         letterNames << letter->name;
-    QCOMPARE(letterNames, (QStringList {"A", "C", "D", "B"}));
+    // Letters come in alphabetical order whatever the case they were stored in.
+    QCOMPARE(letterNames, (QStringList {"A", "B", "C", "D"}));
+}
+
+void TestDataStore::lettersAreListedInSpanishOrder()
+{
+    for (const char *name : {"Z", "Ñ", "O", "N", "LL", "L", "CH"})
+        TestDatabase::addLetter(QString::fromUtf8(name), m_language.id);
+    Letter::LetterList letters;
+    letters.loadAll(&m_language);
+    QStringList names;
+    letters.reset();
+    while (Letter::Letter *letter = letters.next())
+        names << letter->name;
+    QCOMPARE(names, QString::fromUtf8("A B C CH D L LL N Ñ O Z").split(' '));
 }
 
 void TestDataStore::findLetterByLowerCaseName()

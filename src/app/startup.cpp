@@ -1,14 +1,37 @@
 #include "startup.h"
 
+#include "data/datalocation.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 namespace Startup {
 
+QString setUpDataLocation()
+{
+    const DataLocation location = DataLocation::resolve(DataLocation::systemFolders());
+    DataLocation::setCurrent(location);
+    QString error;
+    location.prepare(&error);
+    return error;
+}
+
 bool installTranslation(QTranslator &translator)
 {
     if (!translator.load(QStringLiteral("QV_catala"),
-                         QCoreApplication::applicationDirPath() + QStringLiteral("/translations")))
+                         DataLocation::current().shippedDir() + QStringLiteral("/translations")))
+        return false;
+    return QCoreApplication::installTranslator(&translator);
+}
+
+bool installQtTranslation(QTranslator &translator, const QString &language)
+{
+    QLocale::setDefault(QLocale(
+        language == QLatin1String("ca") ? QLocale::Catalan : QLocale::Spanish, QLocale::Spain));
+    if (!translator.load(QStringLiteral("qtbase_") + language,
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return QCoreApplication::installTranslator(&translator);
 }
@@ -16,6 +39,8 @@ bool installTranslation(QTranslator &translator)
 void configureApplication()
 {
     QApplication::setStyle(QStringLiteral("Fusion"));
+    // Sorting follows it: the administrator's folder tree lists Ñ after N.
+    QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     QCoreApplication::setApplicationName(QStringLiteral("Quelvanto"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
 }

@@ -140,6 +140,14 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     listsRow->addLayout(lettersColumn);
     listsRow->addLayout(categoriesColumn);
 
+    // The draws read an empty selection as no filter at all; say so where the ticks are.
+    auto *emptyMeansAllLabel
+        = new QLabel(tr("Si no marca ninguna letra, se usan todas; si no marca ninguna categoría, "
+                        "se usan todas."),
+                     this);
+    emptyMeansAllLabel->setObjectName("emptyMeansAllLabel");
+    emptyMeansAllLabel->setWordWrap(true);
+
     auto *buttonsRow = new QHBoxLayout;
     buttonsRow->addWidget(acceptButton);
     buttonsRow->addWidget(cancelButton);
@@ -148,6 +156,7 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     layout->addLayout(optionsRow);
     layout->addLayout(showOrderBlock);
     layout->addLayout(listsRow);
+    layout->addWidget(emptyMeansAllLabel);
     layout->addLayout(buttonsRow);
 
     setWindowTitle(tr("Configuración"));

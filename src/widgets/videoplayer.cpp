@@ -1,21 +1,24 @@
 #include "videoplayer.h"
 
+#include "videosurface.h"
 #include <QAudioDevice>
 #include <QAudioOutput>
+#include <QDebug>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QMediaPlayer>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
+#include <QVideoSink>
 
 VideoPlayer::VideoPlayer(bool withSound, QWidget *parent)
-    : QWidget(parent), m_player(new QMediaPlayer(this)), m_videoWidget(new QVideoWidget(this))
+    : QWidget(parent), m_player(new QMediaPlayer(this)), m_videoWidget(new VideoSurface(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_videoWidget);
-    m_player->setVideoOutput(m_videoWidget);
+    m_player->setVideoOutput(m_videoWidget->videoSink());
 
     // Without a sound device an attached output can stall playback before its end.
     if (withSound && !QMediaDevices::audioOutputs().isEmpty()) {
@@ -34,6 +37,12 @@ VideoPlayer::VideoPlayer(bool withSound, QWidget *parent)
 
 void VideoPlayer::play(const QString &path)
 {
+    if (!QFileInfo(path).isFile()) {
+        qWarning().noquote() << "No video file:" << path;
+        QTimer::singleShot(0, this,
+                           [this, path] { emit failed(QStringLiteral("missing file ") + path); });
+        return;
+    }
     const QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     if (m_player->source() == url)
         m_player->setPosition(0);

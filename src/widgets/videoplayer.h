@@ -4,9 +4,9 @@
 
 class QMediaPlayer;
 class QAudioOutput;
-class QVideoWidget;
+class VideoSurface;
 
-// Plays one video file at a time in a QVideoWidget. Word videos are silent and attach no
+// Plays one video file at a time on a video surface. Word videos are silent and attach no
 // audio output at all (a stall was seen with an audio output and no sound device).
 class VideoPlayer : public QWidget
 {
@@ -18,15 +18,17 @@ public:
     void play(const QString &path);
     void stop();
     void setVolume(qreal volume);
-    QVideoWidget *videoWidget() const { return m_videoWidget; }
+    VideoSurface *videoWidget() const { return m_videoWidget; }
     QMediaPlayer *mediaPlayer() const { return m_player; }
 
 signals:
-    // The file played to its end; a file that cannot be played never finishes.
+    // The file played to its end.
     void finished();
+    // The file cannot be played (missing, for now).
+    void failed(const QString &reason);
 
 private:
     QMediaPlayer *m_player = nullptr;
     QAudioOutput *m_audio = nullptr;
-    QVideoWidget *m_videoWidget = nullptr;
+    VideoSurface *m_videoWidget = nullptr;
 };
