@@ -13,11 +13,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -55,6 +57,8 @@ private slots:
 
     void missingOpeningVideosOpenTheUserChooser();
     void openingVideosPlayInTurnThenTheChooser();
+    void undecodableOpeningVideoGoesOnToTheNext_data();
+    void undecodableOpeningVideoGoesOnToTheNext();
 
 private:
     void picture(const QString &relative, Qt::GlobalColor colour);
@@ -521,6 +525,53 @@ void MainWindowTest::openingVideosPlayInTurnThenTheChooser()
     access.inputDialog()->hide();
     QFile::remove(ui + "splash-institucional.avi");
     QFile::remove(ui + "splash-programa.avi");
+}
+
+void MainWindowTest::undecodableOpeningVideoGoesOnToTheNext_data()
+{
+    QTest::addColumn<bool>("firstPlays");
+    QTest::addColumn<bool>("secondPlays");
+    QTest::addColumn<int>("ends");
+
+    QTest::newRow("first undecodable") << false << true << 1;
+    QTest::newRow("second undecodable") << true << false << 1;
+    QTest::newRow("both undecodable") << false << false << 0;
+}
+
+void MainWindowTest::undecodableOpeningVideoGoesOnToTheNext()
+{
+    QFETCH(bool, firstPlays);
+    QFETCH(bool, secondPlays);
+    QFETCH(int, ends);
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the opening videos");
+    const QString ui = m_appDir + "/media/system/ui/";
+    const QStringList names {ui + "splash-institucional.avi", ui + "splash-programa.avi"};
+    const bool plays[] = {firstPlays, secondPlays};
+    for (int i = 0; i < 2; ++i) {
+        if (plays[i]) {
+            QVERIFY(TestClip::make(names[i], 0.4, "red"));
+        } else {
+            QFile junk(names[i]);
+            QVERIFY(junk.open(QIODevice::WriteOnly));
+            junk.write(QByteArray("no video in here\n").repeated(300));
+            QTest::ignoreMessage(
+                QtWarningMsg,
+                QRegularExpression("^Video .*" + QFileInfo(names[i]).fileName() + " failed: "));
+        }
+    }
+    m_window = new MainWindow;
+    MainWindowTestAccess access(m_window);
+    QSignalSpy finished(access.splashPlayer(), &VideoPlayer::finished);
+    QSignalSpy failed(access.splashPlayer(), &VideoPlayer::failed);
+    QTRY_VERIFY_WITH_TIMEOUT(access.inputDialog()->isVisible(), 20000);
+    QCOMPARE(finished.count(), ends);
+    QCOMPARE(failed.count(), 2 - ends);
+    QVERIFY(!access.splashActive());
+    QVERIFY(access.splashPlayer()->isHidden());
+    access.inputDialog()->hide();
+    for (const QString &name : names)
+        QFile::remove(name);
 }
 
 QTEST_MAIN(MainWindowTest)

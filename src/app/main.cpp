@@ -11,6 +11,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // The name comes first: it names the account's data folder.
     Startup::configureApplication();
+    Startup::watchForBenchExit();
     const QString dataError = Startup::setUpDataLocation();
     QTranslator translator;
     const bool catalan = Startup::installTranslation(translator);

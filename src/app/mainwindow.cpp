@@ -183,6 +183,8 @@ void MainWindow::slotShowLogo()
     splashActive = true;
     splashPlayer = new VideoPlayer(true, this);
     connect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
+    // An opening video that cannot be played goes on as if it had ended.
+    connect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotShowCredits);
     splashPlayer->setGeometry(0, 0, 1024, 768);
     splashPlayer->show();
     splashPlayer->raise();
@@ -192,7 +194,9 @@ void MainWindow::slotShowLogo()
 void MainWindow::slotShowCredits()
 {
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
+    disconnect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotShowCredits);
     connect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotHideCredits);
+    connect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotHideCredits);
     playSplash(systemMediaPath() + QStringLiteral("ui/splash-programa.avi"));
 }
 
@@ -212,6 +216,8 @@ void MainWindow::slotHideCredits()
     splashActive = false;
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotHideCredits);
+    disconnect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotShowCredits);
+    disconnect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotHideCredits);
     splashPlayer->stop();
     inputDialog->show();
     inputDialog->raise();

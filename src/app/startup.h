@@ -21,4 +21,8 @@ bool installQtTranslation(QTranslator &translator, const QString &language);
 // Style, name, version and (Spanish) locale of the application.
 void configureApplication();
 
+// With QV_BENCH_EXIT_ON_CHOOSER set, the program quits as soon as the user chooser is shown,
+// so the start-up bench can time it.
+void watchForBenchExit();
+
 } // namespace Startup

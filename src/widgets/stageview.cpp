@@ -3,7 +3,6 @@
 #include "widgets/imagewidget.h"
 #include "widgets/sequencewidget.h"
 #include "widgets/videoplayer.h"
-#include "widgets/videosurface.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -245,9 +244,8 @@ void StageView::playVideo(const QString &path)
     m_video->stop();
     // Word videos are silent; the player has no audio output at all.
     m_video->setVolume(0.0);
+    m_video->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     m_video->play(path);
-    if (VideoSurface *output = m_video->videoWidget())
-        output->setAspectRatioMode(Qt::KeepAspectRatioByExpanding);
     showOnTop(m_video);
 }
 
