@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -51,6 +52,7 @@ private slots:
     void answerFormFoldsAccentsAndKeepsDigraphs();
 
     void firstLetterRightRevealsWordAndVideoEndBringsNextItem();
+    void eachFinishedItemLeavesOneRowInTheRecord();
     void thirdWrongAnswerRevealsWordAndKeepsArrow();
     void rightAnswerBetweenWrongOnesResetsTheCount();
     void realVideoEndBringsTheNextItem();
@@ -284,6 +286,37 @@ void ActivitiesTest::firstLetterRightRevealsWordAndVideoEndBringsNextItem()
     const Word::Word *next = a().currentWord();
     emit a().videoPlayer()->finished();
     QCOMPARE(a().currentWord(), next);
+}
+
+void ActivitiesTest::eachFinishedItemLeavesOneRowInTheRecord()
+{
+    selectOnly(m_q);
+    QVERIFY(openWindow());
+    m_fixture->startActivity(21);
+    const int first = a().currentWord()->id;
+    type('q');
+    emit a().videoPlayer()->finished();
+    const int second = a().currentWord()->id;
+    // Letters of the fixture, none the first of a Q word: the third reveals the word.
+    type('a');
+    type('p');
+    type('s');
+    emit a().videoPlayer()->finished();
+
+    QSqlQuery query;
+    QVERIFY(query.exec("SELECT id_user, id_word, activity, wrong_answers, revealed, media, "
+                       "started_at <= finished_at FROM attempt ORDER BY id"));
+    QStringList rows;
+    while (query.next()) {
+        QStringList values;
+        for (int i = 0; i < 7; ++i)
+            values << query.value(i).toString();
+        rows << values.join('|');
+    }
+    const QString user = QString::number(m_fixture->userId());
+    QCOMPARE(rows,
+             QStringList({user + "|" + QString::number(first) + "|21|0|0|sign|1",
+                          user + "|" + QString::number(second) + "|21|3|1|sign|1"}));
 }
 
 void ActivitiesTest::thirdWrongAnswerRevealsWordAndKeepsArrow()

@@ -84,6 +84,7 @@ private slots:
     void letterDeletedMeanwhileIsNotWritten();
     void letterStoredTwiceIsWrittenOnce();
     void theMainWindowsLetterStaysValid();
+    void reviewIsOnForNewUsersAndKeptWhenTurnedOff();
 
 private:
     std::unique_ptr<ConfigWidget> makeDialog();
@@ -331,6 +332,27 @@ void TestConfigWidget::theMainWindowsLetterStaysValid()
     letterList.reset();
     QCOMPARE(letterList.next(), drawn);
     QCOMPARE(drawn->name, name);
+}
+
+void TestConfigWidget::reviewIsOnForNewUsersAndKeptWhenTurnedOff()
+{
+    auto dialog = makeDialog();
+    auto *review = dialog->findChild<QCheckBox *>("reviewBox");
+    QVERIFY(review);
+    QCOMPARE(review->text(), QString("Repasar las palabras falladas"));
+    QVERIFY(review->isChecked());
+    review->setChecked(false);
+    dialog->slotDoIt();
+    QCOMPARE(storedRows(user.id), QStringList({"show-order=0", "review-missed=0"}));
+
+    dialog = makeDialog();
+    review = dialog->findChild<QCheckBox *>("reviewBox");
+    QVERIFY(!review->isChecked());
+    review->setChecked(true);
+    dialog->slotDoIt();
+    // On again is the default: no row is left.
+    QCOMPARE(storedRows(user.id), QStringList({"show-order=0"}));
+    QVERIFY(makeDialog()->findChild<QCheckBox *>("reviewBox")->isChecked());
 }
 
 QTEST_MAIN(TestConfigWidget)

@@ -374,6 +374,7 @@ bool ActivityEngine::drawItem()
 {
     DrawFilter filter;
     filter.userId = m_source->userId();
+    filter.review = true;
     std::optional<Letter::Letter> letter;
     std::optional<Word::Word> word;
     for (int tries = 0; tries < maxDrawTries && !word; ++tries) {

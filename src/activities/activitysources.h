@@ -35,6 +35,8 @@ struct DrawFilter
     bool letters = true;
     bool categories = true;
     int userId = 0;
+    // A question item: one time in three a due word the child missed may come back.
+    bool review = false;
 };
 
 // Where the items come from: random draws and look-ups of letters and words.

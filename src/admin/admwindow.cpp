@@ -3,6 +3,7 @@
 #include "admin/categorywidget.h"
 #include "admin/categorywordwidget.h"
 #include "admin/mediawidget.h"
+#include "admin/progresswindow.h"
 #include "admin/prompts.h"
 #include "data/category.h"
 #include "data/language.h"
@@ -115,8 +116,14 @@ AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
     categoriesPage->setEnabled(false);
     tabWidget->setTabEnabled(1, false);
 
+    // The children's record, for the teacher.
+    progressButton = new QPushButton(tr("Progreso de los alumnos"), this);
+    progressButton->setObjectName("progressButton");
+    connect(progressButton, &QPushButton::clicked, this, &AdmWindow::slotProgress);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabWidget);
+    layout->addWidget(progressButton);
     setWindowTitle(tr("Administrador de Medios"));
     resize(480, 320);
 }
@@ -399,4 +406,12 @@ void AdmWindow::slotShowWordsCategory()
     auto *list = new CategoryWordWidget(wordList, selectedCategory.get());
     deleteWhenFinished(list);
     list->show();
+}
+
+void AdmWindow::slotProgress()
+{
+    auto *window = new ProgressWindow(this);
+    window->setObjectName("progressWindow");
+    deleteWhenFinished(window);
+    window->open();
 }

@@ -60,6 +60,7 @@ public slots:
     void slotCategoryClicked(QListWidgetItem *item);
     void slotRefreshCategoriesList();
     void slotShowWordsCategory();
+    void slotProgress();
 
 private:
     friend class AdmWindowTestAccess;
@@ -90,6 +91,7 @@ private:
     QPushButton *editCategoryButton = nullptr;
     QPushButton *deleteCategoryButton = nullptr;
     QPushButton *showWordsButton = nullptr;
+    QPushButton *progressButton = nullptr;
     QFileSystemModel *directoryModel = nullptr;
     QTreeView *mediaTree = nullptr;
     QLabel *lettersHeader = nullptr;

@@ -3,8 +3,11 @@
 #include "data/config.h"
 #include "data/language.h"
 #include "data/letter.h"
+#include "data/review.h"
 #include "data/user.h"
 #include "data/word.h"
+
+#include <QRandomGenerator>
 
 AppSources::AppSources(Config::Config *config, Letter::LetterList *letters, Word::WordList *words,
                        Language::Language *const *language, User::User *const *user)
@@ -69,7 +72,9 @@ std::optional<Word::Word> AppSources::drawWord(const Letter::Letter &letter,
                                                const DrawFilter &filter)
 {
     Letter::Letter copy = letter;
-    m_words->loadRandom(m_config, &copy, filter.categories);
+    // Question items may bring a missed word back; the others draw plainly (user id 0).
+    Review::loadWord(*m_words, m_config, filter.review ? filter.userId : 0, &copy,
+                     filter.categories, *QRandomGenerator::global());
     m_words->reset();
     const Word::Word *word = m_words->next();
     if (!word)

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "activities/activityengine.h"
+#include "activities/attemptrecorder.h"
 #include "admin/admwindow.h"
 #include "app/appsources.h"
 #include "app/helpdialog.h"
@@ -81,6 +82,8 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     m_sources = new AppSources(config, letterList, wordList, &currentLanguage, &currentUser);
     m_sources->letterByLetterButton = [this] { return stopMotionButton->isSelected(); };
     m_engine = new ActivityEngine(m_stage, m_sources, m_sources, this);
+    m_recorder = new AttemptRecorder(this);
+    connect(m_engine, &ActivityEngine::itemEnded, m_recorder, &AttemptRecorder::onItemEnded);
     connect(m_stage, &StageView::mediaFinished, m_engine, &ActivityEngine::mediaFinished);
     connect(m_stage, &StageView::mediaFailed, m_engine, &ActivityEngine::mediaFailed);
     connect(m_stage, &StageView::handsFrame, m_engine, &ActivityEngine::handsFrame);
@@ -229,6 +232,7 @@ void MainWindow::slotChooseUser(User::User *user)
     currentUser = user;
     config->language = currentLanguage;
     config->load(user->id);
+    m_recorder->setUserId(user->id);
 
     startDefaultActivity();
 }

@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 
 class ActivityEngine;
+class AttemptRecorder;
 class AppSources;
 class Database;
 class StageView;
@@ -159,6 +160,8 @@ private:
     AppSources *m_sources = nullptr;
     StageView *m_stage = nullptr;
     ActivityEngine *m_engine = nullptr;
+    // Every finished item goes into the current child's record.
+    AttemptRecorder *m_recorder = nullptr;
 
     // Top-level windows.
     InputDialog *inputDialog = nullptr;

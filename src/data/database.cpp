@@ -1,5 +1,7 @@
 #include "database.h"
 
+#include "migrations.h"
+
 #include <QFileInfo>
 #include <QSqlQuery>
 #include <QStringList>
@@ -72,5 +74,9 @@ bool Database::openDefault(const QString &path)
         return false;
     }
     // A read-only database stays open: the child can still play, only saving fails.
-    return isWritable(db);
+    const bool writable = isWritable(db);
+    // Older files are brought up to our schema; a read-only one stays as it is.
+    if (writable)
+        Migrations::upgrade(db, path);
+    return writable;
 }

@@ -5,6 +5,7 @@
 #include "data/config.h"
 #include "data/language.h"
 #include "data/letter.h"
+#include "data/review.h"
 #include "data/user.h"
 
 #include <QCheckBox>
@@ -71,6 +72,10 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
         tr("Mostrar la imagen, el video y la palabra con pausas entre ellos"), this);
     stopMotionBox->setObjectName("stopMotionBox");
     stopMotionBox->setChecked(config && config->value("stop-motion", userId) != 0);
+    // On for a new user: only a row that says 0 turns it off.
+    reviewBox = new QCheckBox(tr("Repasar las palabras falladas"), this);
+    reviewBox->setObjectName("reviewBox");
+    reviewBox->setChecked(Review::isOn(config, userId));
 
     showOrderLabel = new QLabel(tr("Orden de presentación de los elementos"), this);
     showOrderBox = new QComboBox(this);
@@ -109,6 +114,7 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     auto *optionsRow = new QHBoxLayout;
     optionsRow->addWidget(firstCapsBox);
     optionsRow->addWidget(stopMotionBox);
+    optionsRow->addWidget(reviewBox);
 
     auto *showOrderBlock = new QVBoxLayout;
     showOrderBlock->addWidget(showOrderLabel);
@@ -229,6 +235,7 @@ void ConfigWidget::slotDoIt()
     if (stopMotionBox->isChecked())
         config->insert("stop-motion", 1, userId);
     config->insert("show-order", showOrderBox->currentIndex(), userId);
+    Review::setOn(config, userId, reviewBox->isChecked());
     config->load(userId);
 
     if (letterList && letterList->hasAvailable(config, language)) {

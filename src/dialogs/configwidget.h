@@ -60,4 +60,5 @@ private:
     QListWidget *categoriesList = nullptr;
     QCheckBox *firstCapsBox = nullptr;
     QCheckBox *stopMotionBox = nullptr;
+    QCheckBox *reviewBox = nullptr;
 };
