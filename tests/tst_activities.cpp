@@ -449,7 +449,8 @@ void ActivitiesTest::handsPlayAtTheirRealPace()
     QCOMPARE(a().handSequence()->frameInterval, 800);
     QTRY_VERIFY_WITH_TIMEOUT(a().handSequence()->isStopped(), 20000);
     // Four frames: three intervals of 800 ms between the first and the last.
-    QVERIFY2(clock.elapsed() >= 3 * 800 - 50, qPrintable(QString::number(clock.elapsed())));
+    // Coarse timers may fire up to 5 % early: the pace is pinned, not its precision.
+    QVERIFY2(clock.elapsed() >= 3 * 800 * 95 / 100, qPrintable(QString::number(clock.elapsed())));
 }
 
 void ActivitiesTest::firstItemCanBeRepeatedAndRepeatGoesBackOneItem()
