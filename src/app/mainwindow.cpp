@@ -39,11 +39,19 @@ std::function<void()> MainWindow::databaseFailureHandler = [] {
     box.exec();
 };
 
+std::function<void()> MainWindow::readOnlyDatabaseHandler = [] {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Base de datos de solo lectura"),
+                    Database::readOnlyText(), QMessageBox::Ok);
+    box.exec();
+};
+
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
     database = new Database(QCoreApplication::applicationDirPath() + QStringLiteral("/data/bd"));
     if (!database->isUsable() && databaseFailureHandler)
         databaseFailureHandler();
+    else if (database->state() == Database::State::ReadOnly && readOnlyDatabaseHandler)
+        readOnlyDatabaseHandler();
 
     keyboardManager = new KeyboardManager;
 
@@ -278,9 +286,18 @@ void MainWindow::slotHideCredits()
 
 void MainWindow::slotChooseUser(User::User *user)
 {
+    if (!user)
+        return;
+    // The window keeps its own record, made once and then overwritten by value: no dialog
+    // holds a pointer that a new choice could free.
+    const bool changed = !currentUser || currentUser->id != user->id;
+    if (!currentUser)
+        currentUser = new User::User;
     if (currentUser != user)
-        delete currentUser;
-    currentUser = user;
+        *currentUser = *user;
+    // An open configuration dialog edits the previous user's settings; it goes.
+    if (changed)
+        closeConfigWidget();
     config->language = currentLanguage;
     config->load(user->id);
 
@@ -319,12 +336,26 @@ void MainWindow::slotConfig()
 {
     if (!currentLanguage || !currentUser)
         return;
-    // The dialog is made anew each time; an older one that is no longer shown can go.
-    if (configWidget && !configWidget->isVisible())
-        configWidget->deleteLater();
+    // One dialog at a time: a second Configuración brings the open one forward.
+    if (configWidget && configWidget->isVisible()) {
+        configWidget->raise();
+        configWidget->activateWindow();
+        return;
+    }
+    closeConfigWidget();
     configWidget = new ConfigWidget(currentUser, currentLanguage, letterList, categoryList, config);
     configWidget->show();
     connect(configWidget, &ConfigWidget::done, this, &MainWindow::slotRestart);
+}
+
+void MainWindow::closeConfigWidget()
+{
+    if (!configWidget)
+        return;
+    disconnect(configWidget, &ConfigWidget::done, this, &MainWindow::slotRestart);
+    configWidget->hide();
+    configWidget->deleteLater();
+    configWidget = nullptr;
 }
 
 void MainWindow::slotRestart()
@@ -397,8 +428,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // The other top-level windows would keep the event loop alive.
-    for (QWidget *window :
-         std::initializer_list<QWidget *> {inputDialog, helpDialog, admWindow, configWidget}) {
+    closeConfigWidget();
+    for (QWidget *window : std::initializer_list<QWidget *> {inputDialog, helpDialog, admWindow}) {
         if (window)
             window->hide();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 
 namespace Language {
@@ -13,8 +14,11 @@ class Config
 {
 public:
     void load(int userId);
-    void clear(int userId);
-    void insert(const QString &key, int data, int userId);
+    bool clear(int userId);
+    bool insert(const QString &key, int data, int userId);
+    // Replaces every per-user setting of the user with rows (key, data), in one transaction:
+    // a failure anywhere keeps the previous settings. Reloads the selections either way.
+    bool saveUser(int userId, const QList<QPair<QString, int>> &rows);
     bool exists(const QString &key, int data, int userId);
     int value(const QString &key, int userId);
     QString showOrder(int userId);
