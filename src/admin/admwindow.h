@@ -42,7 +42,8 @@ public:
 
     // Removes a folder of the language's "Letras" tree with what is visible in it. Refuses
     // anything outside that tree and never follows a symbolic link.
-    void removeDirectory(const QString &path);
+    // Says what could not be removed; true when the folder is gone.
+    bool removeDirectory(const QString &path);
     // The language's letters root ("Letras", no trailing "/"); empty without a language.
     QString lettersRoot() const;
 
@@ -60,12 +61,15 @@ public slots:
     void slotCategoryClicked(QListWidgetItem *item);
     void slotRefreshCategoriesList();
     void slotShowWordsCategory();
+    void slotBackup();
+    void slotRestore();
 
 private:
     friend class AdmWindowTestAccess;
 
     bool isInsideLetters(const QString &path) const;
-    void removeTree(const QString &path);
+    // Removes what it can; names what is left (also mount points, never entered) in `left`.
+    void removeTree(const QString &path, qint64 device, QStringList &left);
     void forgetSelection();
 
     Language::Language *currentLanguage = nullptr;
@@ -90,6 +94,8 @@ private:
     QPushButton *editCategoryButton = nullptr;
     QPushButton *deleteCategoryButton = nullptr;
     QPushButton *showWordsButton = nullptr;
+    QPushButton *backupButton = nullptr;
+    QPushButton *restoreButton = nullptr;
     QFileSystemModel *directoryModel = nullptr;
     QTreeView *mediaTree = nullptr;
     QLabel *lettersHeader = nullptr;

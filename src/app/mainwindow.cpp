@@ -11,6 +11,7 @@
 #include "data/letter.h"
 #include "data/user.h"
 #include "data/word.h"
+#include "data/wordsave.h"
 #include "dialogs/configwidget.h"
 #include "dialogs/inputdialog.h"
 #include "keyboard/keyboardmanager.h"
@@ -64,6 +65,9 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     timer = new QTimer(this);
 
     openDefaultLanguage();
+    // A word save cut short by a crash is finished or undone before anything reads it.
+    if (currentLanguage)
+        WordSave::recoverAll(currentLanguage->mediaPath() + QStringLiteral("Letras"));
 
     inputDialog = new InputDialog(userList);
     connect(inputDialog, &InputDialog::chooseUser, this, &MainWindow::slotChooseUser);

@@ -66,19 +66,19 @@ bool Config::clear(int userId)
     letterIds.clear();
     categoryIds.clear();
     return Sql::write("DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', "
-               "'first-caps', 'stop-motion') AND id_user = :id_user AND "
-               "id_language = :id_language",
-               {{":id_user", userId}, {":id_language", languageId(language)}});
+                      "'first-caps', 'stop-motion') AND id_user = :id_user AND "
+                      "id_language = :id_language",
+                      {{":id_user", userId}, {":id_language", languageId(language)}});
 }
 
 bool Config::insert(const QString &key, int data, int userId)
 {
     return Sql::write("INSERT INTO config (key, data, id_user, id_language) "
-               "VALUES (:key, :data, :id_user, :id_language)",
-               {{":key", Sql::text(key)},
-                {":data", data},
-                {":id_user", userId},
-                {":id_language", languageId(language)}});
+                      "VALUES (:key, :data, :id_user, :id_language)",
+                      {{":key", Sql::text(key)},
+                       {":data", data},
+                       {":id_user", userId},
+                       {":id_language", languageId(language)}});
 }
 
 bool Config::saveUser(int userId, const QList<QPair<QString, int>> &rows)

@@ -148,8 +148,9 @@ QString Database::writeFailureText()
         return readOnlyText();
     if (code == sqliteBusy || code == sqliteLocked)
         return QCoreApplication::translate(
-            "Database", "La base de datos está ocupada por otra copia del programa. Espere un "
-                        "momento e inténtelo de nuevo; no se ha guardado nada.");
+            "Database",
+            "La base de datos está ocupada por otra copia del programa. Espere un "
+            "momento e inténtelo de nuevo; no se ha guardado nada.");
     return QString();
 }
 

@@ -245,11 +245,11 @@ Outcome save(const Request &request)
     word.letter = request.letter;
     word.name = request.name;
     word.fullName = request.fullName;
-    QString Word::Word::*const fields[3] = {&Word::Word::image, &Word::Word::sign,
-                                            &Word::Word::lips};
-    QStringList taken = oldExists ? QDir(stagingDir).entryList(QDir::Files | QDir::Hidden
-                                                               | QDir::System)
-                                  : QStringList();
+    QString Word::Word::*const fields[3]
+        = {&Word::Word::image, &Word::Word::sign, &Word::Word::lips};
+    QStringList taken = oldExists
+        ? QDir(stagingDir).entryList(QDir::Files | QDir::Hidden | QDir::System)
+        : QStringList();
     QStringList oldNames;
     for (int i = 0; i < 3; ++i) {
         if (!isNew)
@@ -267,8 +267,8 @@ Outcome save(const Request &request)
         const QString name = finalName(chosen, others);
         taken << name;
         word.*fields[i] = name;
-        intent.staged.append({".qv-stage-" + QString::number(intent.token) + "-" + mediumKeys[i],
-                              name});
+        intent.staged.append(
+            {".qv-stage-" + QString::number(intent.token) + "-" + mediumKeys[i], name});
     }
     const QSet<QString> newNames = {word.image, word.sign, word.lips};
     for (const QString &name : oldNames) {
@@ -372,11 +372,11 @@ void recoverLetter(const QString &letterDir)
         return;
     // Copies no intent speaks of any more, from a crash before the intent existed or from an
     // older version, are never finished: they go.
-    for (const QString &lockName : dir.entryList({intentPrefix + "*.lock"},
-                                                 QDir::Files | QDir::Hidden | QDir::System))
+    for (const QString &lockName :
+         dir.entryList({intentPrefix + "*.lock"}, QDir::Files | QDir::Hidden | QDir::System))
         QFile::remove(letterDir + "/" + lockName);
-    for (const QFileInfo &folder : dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot
-                                                     | QDir::Hidden)) {
+    for (const QFileInfo &folder :
+         dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
         if (folder.isSymLink())
             continue;
         QDir wordDir(folder.filePath());

@@ -170,8 +170,8 @@ void InputDialog::slotAdd()
 {
     const QString name = m_nameEdit->text();
     if (name.size() > User::maxNameLength) {
-        m_statusBar->showMessage(
-            tr("El nombre de usuario no puede tener más de %1 caracteres.").arg(User::maxNameLength));
+        m_statusBar->showMessage(tr("El nombre de usuario no puede tener más de %1 caracteres.")
+                                     .arg(User::maxNameLength));
     } else if (!name.isEmpty() && Database::isReadOnly()) {
         m_statusBar->showMessage(Database::readOnlyText());
     } else if (!name.isEmpty()) {
