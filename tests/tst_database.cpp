@@ -86,9 +86,8 @@ private:
     static int countRows(const QString &table)
     {
         QSqlQuery query;
-        return query.exec("SELECT COUNT(*) FROM " + table) && query.next()
-            ? query.value(0).toInt()
-            : -1;
+        return query.exec("SELECT COUNT(*) FROM " + table) && query.next() ? query.value(0).toInt()
+                                                                           : -1;
     }
     QString makeProgramDatabase(const QString &dir)
     {
@@ -169,8 +168,7 @@ void TestDatabaseOpen::readOnlyOpenIsReadableAndSaysWhyWritesFail()
         Database database(path);
         QVERIFY(Sql::write("INSERT INTO user (name) VALUES ('Ana')", {}));
     }
-    QCOMPARE(Database::openDefault(path, Database::Access::ReadOnly),
-             Database::State::ReadOnly);
+    QCOMPARE(Database::openDefault(path, Database::Access::ReadOnly), Database::State::ReadOnly);
     QVERIFY(Database::isReadOnly());
     QCOMPARE(QSqlDatabase::database().isOpen(), true);
     QSqlQuery query;

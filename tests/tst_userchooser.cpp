@@ -302,9 +302,10 @@ void UserChooserTest::deletingAsksNamingTheChildAndTakesTheSettings()
     QCOMPARE(m_prompts->prompts.first().text,
              QString("¿Eliminar al usuario Ana y su configuración?"));
     QCOMPARE(userCount(), answer ? 2 : 3);
-    QCOMPARE(TestDatabase::scalar(QString("SELECT COUNT(*) FROM config WHERE id_user = %1").arg(ana))
-                 .toInt(),
-             answer ? 0 : 2);
+    QCOMPARE(
+        TestDatabase::scalar(QString("SELECT COUNT(*) FROM config WHERE id_user = %1").arg(ana))
+            .toInt(),
+        answer ? 0 : 2);
     // The language-wide switches stay whatever happens.
     QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM config WHERE id_user = 0").toInt(), 1);
 }
@@ -351,8 +352,9 @@ void UserChooserTest::overlongNameIsRefusedAndKeepsTheDialogNarrow()
     access.add()->setEnabled(true);
     QTest::mouseClick(access.add(), Qt::LeftButton);
     QCOMPARE(userCount(), 3);
-    QCOMPARE(access.status(), QString("El nombre de usuario no puede tener más de %1 caracteres.")
-                                  .arg(User::maxNameLength));
+    QCOMPARE(access.status(),
+             QString("El nombre de usuario no puede tener más de %1 caracteres.")
+                 .arg(User::maxNameLength));
 
     // A long name already in the database does not stretch the dialog.
     User::User longName;

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QTabWidget>
 #include <QTreeView>
@@ -33,6 +34,27 @@ QString withoutTrailingSlash(QString path)
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
     return path;
+}
+
+// Every mount point, bind mounts of the same file system included (their device is the same).
+QSet<QString> mountPoints()
+{
+    QSet<QString> points;
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return points;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        QByteArray path = fields.at(4);
+        // Blanks and the like come octal-escaped ("\040").
+        for (int at = path.indexOf('\\'); at >= 0 && at + 3 < path.size();
+             at = path.indexOf('\\', at + 1))
+            path.replace(at, 4, QByteArray(1, char(path.mid(at + 1, 3).toInt(nullptr, 8))));
+        points.insert(QFile::decodeName(path));
+    }
+    return points;
 }
 
 // Escape and the title bar only hide a dialog; every way out ends in finished().
@@ -408,6 +430,7 @@ bool AdmWindow::removeDirectory(const QString &path)
     QStringList left;
     struct stat root;
     const bool knownDevice = ::lstat(QFile::encodeName(lettersRoot()).constData(), &root) == 0;
+    m_mountPoints = mountPoints();
     removeTree(folder, knownDevice ? qint64(root.st_dev) : -1, left);
     if (left.isEmpty())
         return true;
@@ -434,7 +457,8 @@ void AdmWindow::removeTree(const QString &path, qint64 device, QStringList &left
         if (entry.isSymLink() || !entry.isDir()) {
             if (!QFile::remove(entryPath))
                 left << name;
-        } else if (!stated || (device >= 0 && qint64(status.st_dev) != device)) {
+        } else if (!stated || (device >= 0 && qint64(status.st_dev) != device)
+                   || m_mountPoints.contains(entry.canonicalFilePath())) {
             // A mount point: the files of another file system are never touched.
             left << name;
         } else {

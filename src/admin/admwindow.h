@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QModelIndex>
+#include <QSet>
 #include <memory>
 
 class QFileSystemModel;
@@ -82,6 +83,7 @@ private:
     // The folders the teacher clicked: these, not paths rebuilt from records, are deleted.
     QString selectedLetterPath;
     QString selectedWordPath;
+    QSet<QString> m_mountPoints;
 
     QListWidget *categoriesListWidget = nullptr;
     QWidget *lettersPage = nullptr;
