@@ -29,7 +29,8 @@ QString withoutSlash(QString path)
     return path;
 }
 
-// Copies a tree; links are copied as links, our own staging files are left out.
+// Copies a tree; links are copied as links. Staging files of a save under way are copied
+// too: the copy's own recovery finishes or undoes that save.
 bool copyTree(const QString &from, const QString &to)
 {
     if (!QDir().mkpath(to))
@@ -39,8 +40,6 @@ bool copyTree(const QString &from, const QString &to)
                                                        | QDir::System | QDir::NoDotAndDotDot);
     for (const QFileInfo &entry : entries) {
         const QString target = to + "/" + entry.fileName();
-        if (entry.fileName().startsWith(".qv-stage-"))
-            continue;
         if (entry.isSymLink()) {
             if (!QFile::link(entry.symLinkTarget(), target))
                 return false;
