@@ -1,17 +1,26 @@
 // Median cost of the random letter and word draws on a database of 100 000 words over 30
-// letters and 50 categories, with the program's schema and with a bare one (no indexes), for
-// the program's statements and for the plain join they replace.
+// letters and 50 categories, for the program's statements and for the plain join they
+// replace, on three files: the seven plain tables only ("plain", as another tool makes them),
+// that file upgraded by the program's migrations ("migrated") and one made from the schema
+// with 1 000 000 attempt rows over 30 children ("schema"), where the word draw of a question
+// is also timed with the review of missed words on, and the writing of one item's row.
 //
-//   bench_draws [words] [draws]
+//   bench_draws [words] [draws] [attempts]
 
+#include "activities/itemresult.h"
+#include "data/attemptstore.h"
 #include "data/config.h"
 #include "data/language.h"
 #include "data/letter.h"
+#include "data/migrations.h"
+#include "data/review.h"
 #include "data/word.h"
 #include "sqlscript.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -65,6 +74,38 @@ bool fill(int words)
     return db.commit();
 }
 
+// Each child practises random words over the last 120 days: 70 % right at the first try,
+// 20 % with one or two wrong answers, 10 % revealed. The triggers fill the review boxes.
+bool fillAttempts(int attempts, int users, int words)
+{
+    QSqlDatabase db = QSqlDatabase::database();
+    db.transaction();
+    QSqlQuery query;
+    query.prepare("INSERT INTO attempt (id_user, id_word, id_letter, activity, started_at, "
+                  "finished_at, wrong_answers, revealed, media) VALUES (?, ?, ?, 21, ?, ?, ?, ?, "
+                  "'sign')");
+    QRandomGenerator random(42);
+    const QDateTime start = QDateTime::currentDateTime().addDays(-120);
+    const int perUser = attempts / users;
+    for (int user = 1; user <= users; ++user) {
+        for (int i = 0; i < perUser; ++i) {
+            const int word = 1 + random.bounded(words);
+            const int roll = random.bounded(10);
+            const QDateTime finished = start.addSecs(qint64(i) * 120 * 86400 / perUser);
+            query.addBindValue(user);
+            query.addBindValue(word);
+            query.addBindValue(1 + word % 30);
+            query.addBindValue(finished.addSecs(-20).toString(Qt::ISODate));
+            query.addBindValue(finished.toString(Qt::ISODate));
+            query.addBindValue(roll < 7 ? 0 : (roll < 9 ? 1 + roll % 2 : 3));
+            query.addBindValue(roll == 9 ? 1 : 0);
+            if (!query.exec())
+                return false;
+        }
+    }
+    return db.commit();
+}
+
 // CPU time of this thread: the machine is shared, and other processes would inflate the wall
 // clock. The database lives in the page cache, so no waiting is left out.
 qint64 threadNanoseconds()
@@ -104,7 +145,7 @@ struct Case
     QString categories;
 };
 
-void run(const QString &label, int draws)
+void run(const QString &label, int draws, bool withRecord)
 {
     Language::Language language;
     language.loadById(1);
@@ -112,6 +153,16 @@ void run(const QString &label, int draws)
     letter.loadById(7);
     Letter::LetterList letterList;
     Word::WordList wordList;
+    QRandomGenerator random(7);
+    // The child with the most due words in letter 7.
+    int child = 1;
+    if (withRecord) {
+        QSqlQuery busiest;
+        busiest.exec("SELECT id_user FROM review_box WHERE id_letter = 7 GROUP BY id_user "
+                     "ORDER BY count(*) DESC LIMIT 1");
+        if (busiest.next())
+            child = busiest.value(0).toInt();
+    }
 
     const QList<Case> cases = {{"no filter", "", ""},
                                {"5 letters", "1,5,9,13,17", ""},
@@ -144,6 +195,42 @@ void run(const QString &label, int draws)
                    .arg(c.name, -26)
                    .arg(joinedWord, 8, 'f', 3)
                    .arg(currentWord, 8, 'f', 3);
+        if (!withRecord)
+            continue;
+        // A question's word: review off, review on (one time in three the due pick), and the
+        // due pick alone, for the child with the most due words of the letter.
+        Review::setOn(&config, child, false);
+        const double off = medianMs(
+            draws, [&] { Review::loadWord(wordList, &config, child, &letter, true, random); });
+        Review::setOn(&config, child, true);
+        const double on = medianMs(
+            draws, [&] { Review::loadWord(wordList, &config, child, &letter, true, random); });
+        const double due
+            = medianMs(draws, [&] { Review::dueWordId(&config, child, 7, true, random); });
+        out << QString("%1  review  %2  off %3 ms  on %4 ms  due pick %5 ms (%6 due)\n")
+                   .arg(label, -8)
+                   .arg(c.name, -26)
+                   .arg(off, 8, 'f', 3)
+                   .arg(on, 8, 'f', 3)
+                   .arg(due, 8, 'f', 3)
+                   .arg(Review::dueCount(&config, child, 7, true));
+    }
+    if (withRecord) {
+        ItemResult result;
+        result.activity = 21;
+        result.letterId = 7;
+        result.media = {"sign", "lips"};
+        int word = 0;
+        const double write = medianMs(draws, [&] {
+            result.wordId = 1 + (word++ * 7919) % 100000;
+            result.wrongAnswers = word % 3;
+            result.startedAt = QDateTime::currentDateTime().addSecs(-20);
+            result.finishedAt = QDateTime::currentDateTime();
+            AttemptStore::record(child, result);
+        });
+        out << QString("%1  record  one item's row                 %2 ms\n")
+                   .arg(label, -8)
+                   .arg(write, 8, 'f', 3);
     }
     out.flush();
 }
@@ -155,30 +242,22 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int words = argc > 1 ? QString(argv[1]).toInt() : 100000;
     const int draws = argc > 2 ? QString(argv[2]).toInt() : 100;
+    const int attempts = argc > 3 ? QString(argv[3]).toInt() : 1000000;
 
     QTemporaryDir dir;
-    QFile schemaFile(QStringLiteral(QV_SOURCE_DIR "/content/schema.sql"));
-    schemaFile.open(QIODevice::ReadOnly);
-    // The bare schema: the same tables without the indexes.
-    QString bare;
-    for (const QString &statement :
-         SqlScript::statements(QString::fromUtf8(schemaFile.readAll()))) {
-        if (!statement.startsWith("CREATE INDEX"))
-            bare += statement + ";\n";
-    }
-    QFile bareFile(dir.filePath("bare.sql"));
-    bareFile.open(QIODevice::WriteOnly);
-    bareFile.write(bare.toUtf8());
-    bareFile.close();
+    const QString plain = QStringLiteral(QV_SOURCE_DIR "/tests/support/plain-tables.sql");
+    const QString schema = QStringLiteral(QV_SOURCE_DIR "/content/schema.sql");
 
-    out << QString("%1 words, 30 letters, 50 categories; median CPU time of %2 draws\n")
+    out << QString("%1 words, 30 letters, 50 categories, %3 attempts over 30 children; median "
+                   "CPU time of %2 draws\n")
                .arg(words)
-               .arg(draws);
+               .arg(draws)
+               .arg(attempts);
     const QList<QPair<QString, QString>> schemas
-        = {{"bare", bareFile.fileName()}, {"indexed", schemaFile.fileName()}};
-    for (const auto &schema : schemas) {
-        const QString path = dir.filePath(schema.first + ".db");
-        if (!SqlScript::createDatabase(path, {schema.second})) {
+        = {{"plain", plain}, {"migrated", plain}, {"schema", schema}};
+    for (const auto &entry : schemas) {
+        const QString path = dir.filePath(entry.first + ".db");
+        if (!SqlScript::createDatabase(path, {entry.second})) {
             out << "cannot create " << path << "\n";
             return 1;
         }
@@ -190,8 +269,30 @@ int main(int argc, char **argv)
                 out << "cannot fill " << path << "\n";
                 return 1;
             }
+            if (entry.first == "migrated") {
+                QElapsedTimer timer;
+                timer.start();
+                if (Migrations::upgrade(db, path) != Migrations::Result::Upgraded) {
+                    out << "cannot upgrade " << path << "\n";
+                    return 1;
+                }
+                out << QString("migrated  upgrade of the plain file          %1 ms\n")
+                           .arg(timer.elapsed());
+            }
+            const bool withRecord = entry.first == "schema";
+            if (withRecord) {
+                QElapsedTimer timer;
+                timer.start();
+                if (!fillAttempts(attempts, 30, words)) {
+                    out << "cannot fill the attempts of " << path << "\n";
+                    return 1;
+                }
+                out << QString("schema    %1 attempt rows written in %2 s\n")
+                           .arg(attempts)
+                           .arg(timer.elapsed() / 1000.0, 0, 'f', 1);
+            }
             QSqlQuery("ANALYZE").exec();
-            run(schema.first, draws);
+            run(entry.first, draws, withRecord);
             db.close();
         }
         QSqlDatabase::removeDatabase(QSqlDatabase::defaultConnection);

@@ -1,3 +1,5 @@
+#include "activities/activityengine.h"
+#include "activities/letterrules.h"
 #include "activities/random.h"
 #include "activitymedia.h"
 #include "activitywindow.h"
@@ -11,10 +13,15 @@
 #include "widgets/videoplayer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSet>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
 #include <QTimer>
 
@@ -45,9 +52,14 @@ private slots:
     void answerFormFoldsAccentsAndKeepsDigraphs();
 
     void firstLetterRightRevealsWordAndVideoEndBringsNextItem();
+    void eachFinishedItemLeavesOneRowInTheRecord();
     void thirdWrongAnswerRevealsWordAndKeepsArrow();
     void rightAnswerBetweenWrongOnesResetsTheCount();
     void realVideoEndBringsTheNextItem();
+    void undecodableOrMissingVideoBringsTheNextItem_data();
+    void undecodableOrMissingVideoBringsTheNextItem();
+    void wordWithoutPictureFileShowsNoPicture();
+    void handsPlayAtTheirRealPace();
     void firstItemCanBeRepeatedAndRepeatGoesBackOneItem();
     void lettersWithoutWordsWarnOnceInsteadOfHanging();
 
@@ -181,14 +193,13 @@ void ActivitiesTest::hiddenLetterCoversWholeDigraphsAndNeverASpace()
     QFETCH(bool, useCh);
     QFETCH(bool, useLl);
     QFETCH(QStringList, outcomes);
-    QVERIFY(openWindow());
-    m_fixture->setSwitch("use-ch", useCh);
-    m_fixture->setSwitch("use-ll", useLl);
+    Random random;
+    const auto draw = [&random](int low, int high) { return random.range(low, high); };
 
     QSet<QString> seen;
     for (int i = 0; i < 400; ++i) {
         QString letter;
-        const int position = w()->pickHiddenLetter(word, letter);
+        const int position = LetterRules::hiddenLetter(word, {useCh, useLl}, draw, letter);
         seen << QString::number(position) + ":" + letter;
     }
     QStringList sorted = seen.values();
@@ -231,11 +242,8 @@ void ActivitiesTest::answerFormFoldsAccentsAndKeepsDigraphs()
     QFETCH(bool, digraphs);
     QFETCH(QString, compared);
     QFETCH(QString, shown);
-    QVERIFY(openWindow());
-    m_fixture->setSwitch("use-ch", digraphs);
-    m_fixture->setSwitch("use-ll", digraphs);
     QString form;
-    w()->letterForAnswer(text, form);
+    LetterRules::answerForm(text, form, {digraphs, digraphs});
     QCOMPARE(text, compared);
     QCOMPARE(form, shown);
 }
@@ -278,6 +286,37 @@ void ActivitiesTest::firstLetterRightRevealsWordAndVideoEndBringsNextItem()
     const Word::Word *next = a().currentWord();
     emit a().videoPlayer()->finished();
     QCOMPARE(a().currentWord(), next);
+}
+
+void ActivitiesTest::eachFinishedItemLeavesOneRowInTheRecord()
+{
+    selectOnly(m_q);
+    QVERIFY(openWindow());
+    m_fixture->startActivity(21);
+    const int first = a().currentWord()->id;
+    type('q');
+    emit a().videoPlayer()->finished();
+    const int second = a().currentWord()->id;
+    // Letters of the fixture, none the first of a Q word: the third reveals the word.
+    type('a');
+    type('p');
+    type('s');
+    emit a().videoPlayer()->finished();
+
+    QSqlQuery query;
+    QVERIFY(query.exec("SELECT id_user, id_word, activity, wrong_answers, revealed, media, "
+                       "started_at <= finished_at FROM attempt ORDER BY id"));
+    QStringList rows;
+    while (query.next()) {
+        QStringList values;
+        for (int i = 0; i < 7; ++i)
+            values << query.value(i).toString();
+        rows << values.join('|');
+    }
+    const QString user = QString::number(m_fixture->userId());
+    QCOMPARE(rows,
+             QStringList({user + "|" + QString::number(first) + "|21|0|0|sign|1",
+                          user + "|" + QString::number(second) + "|21|3|1|sign|1"}));
 }
 
 void ActivitiesTest::thirdWrongAnswerRevealsWordAndKeepsArrow()
@@ -352,6 +391,65 @@ void ActivitiesTest::realVideoEndBringsTheNextItem()
     QVERIFY(a().currentWord() != first);
     QCOMPARE(a().currentWord()->name, QString("queso"));
     QCOMPARE(labelColour(0), colour("system/blank/min/q.png"));
+}
+
+void ActivitiesTest::undecodableOrMissingVideoBringsTheNextItem_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("junk") << QByteArray("this is no video at all, only text\n").repeated(200);
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("missing") << QByteArray("-");
+}
+
+void ActivitiesTest::undecodableOrMissingVideoBringsTheNextItem()
+{
+    QFETCH(QByteArray, content);
+    const QString path = m_fixture->signPath("Q", "queso");
+    if (content != "-") {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    selectOnly(m_q);
+    QVERIFY(openWindow());
+    m_fixture->startActivity(21);
+    const Word::Word *first = a().currentWord();
+    type('q');
+    QVERIFY(!a().keysEnabled());
+    // The player reports the failure; the wait ends and the next item comes.
+    QTRY_VERIFY_WITH_TIMEOUT(a().currentWord() != first, 20000);
+    QVERIFY(a().keysEnabled());
+    QCOMPARE(labelColour(0), colour("system/blank/min/q.png"));
+}
+
+void ActivitiesTest::wordWithoutPictureFileShowsNoPicture()
+{
+    // A word whose picture file is not in the tree.
+    TestDatabase::addWord("asa", m_a);
+    QVERIFY(openWindow());
+    type('q');
+    QVERIFY(a().wordImage()->isVisible());
+    type('a');
+    QCOMPARE(a().shownWord()->name, QString("asa"));
+    QVERIFY(!a().wordImage()->isVisible());
+    QVERIFY(a().wordImage()->label->pixmap().isNull());
+}
+
+void ActivitiesTest::handsPlayAtTheirRealPace()
+{
+    const int m = m_fixture->addLetter("M");
+    m_fixture->addWord("mesa", m, "M");
+    m_fixture->sequenceInterval = ActivityEngine::sequenceIntervalMs;
+    QVERIFY(openWindow());
+    m_fixture->startActivity(24);
+    QElapsedTimer clock;
+    clock.start();
+    type('m');
+    QCOMPARE(a().handSequence()->frameInterval, 800);
+    QTRY_VERIFY_WITH_TIMEOUT(a().handSequence()->isStopped(), 20000);
+    // Four frames: three intervals of 800 ms between the first and the last.
+    QVERIFY2(clock.elapsed() >= 3 * 800 - 50, qPrintable(QString::number(clock.elapsed())));
 }
 
 void ActivitiesTest::firstItemCanBeRepeatedAndRepeatGoesBackOneItem()
@@ -766,6 +864,7 @@ void ActivitiesTest::storyLoadsItsPagesAndIgnoresKeys()
         break;
     }
     SequenceWidget *sequence = a().storySequence();
+    QCOMPARE(sequence->frameInterval, 6000);
     QCOMPARE(a().activeSubMenu(), 14);
     QVERIFY(sequence->isVisible());
     QVERIFY(!a().readMenu1()->isVisible());

@@ -2,6 +2,7 @@
 #include "admin/categorywidget.h"
 #include "admin/categorywordwidget.h"
 #include "admin/mediawidget.h"
+#include "app/startup.h"
 #include "data/backup.h"
 #include "data/category.h"
 #include "data/language.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -103,6 +106,8 @@ private slots:
     // Word editor.
     void addingWordCreatesFolderFilesRecordAndLinks();
     void newWordStartsWithEveryCategoryUnchecked();
+    void jpegPictureIsPreviewedAndStoredWithMp4Videos();
+    void letterFoldersAreListedInSpanishOrder();
     void editingFullNameRenamesFolderAndKeepsFiles();
     void replacingPictureDeletesTheOldFile_data();
     void replacingPictureDeletesTheOldFile();
@@ -246,6 +251,51 @@ void TestAdmin::addingWordCreatesFolderFilesRecordAndLinks()
     QVERIFY(!dialog->isVisible());
     QVERIFY(dialog->word());
     QCOMPARE(dialog->word()->id, id);
+}
+
+void TestAdmin::jpegPictureIsPreviewedAndStoredWithMp4Videos()
+{
+    auto dialog = newWordDialog();
+    auto *preview = dialog->findChild<QLabel *>("imagePreview");
+    QVERIFY(preview);
+    QVERIFY(preview->pixmap().isNull());
+    QCOMPARE(preview->text(), QString("Sin vista previa"));
+
+    const QString jpeg = tree->outsideDir() + "/arbol.jpg";
+    QImage picture(351, 211, QImage::Format_RGB32);
+    picture.fill(QColor(20, 160, 60));
+    QVERIFY(picture.save(jpeg, "JPG"));
+    fillNewWord(dialog.get(), "arbol");
+    setField(dialog.get(), "imageField", jpeg);
+    QVERIFY(!preview->pixmap().isNull());
+    QVERIFY(preview->pixmap().width() <= preview->width());
+    setField(dialog.get(), "signField", tree->sourceFile("arbol-senas.mp4", "sign"));
+    setField(dialog.get(), "lipsField", tree->sourceFile("arbol-labial.webm", "lips"));
+    dialog->slotDoIt();
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot() + "/A/arbol"),
+             QStringList({"arbol-labial.webm", "arbol-senas.mp4", "arbol.jpg"}));
+
+    setField(dialog.get(), "imageField", tree->sourceFile("notes.txt", "not a picture"));
+    QVERIFY(preview->pixmap().isNull());
+}
+
+void TestAdmin::letterFoldersAreListedInSpanishOrder()
+{
+    Startup::configureApplication();
+    for (const char *name : {"Ñ", "O", "N", "LL", "L"})
+        tree->addLetterFolder(QString::fromUtf8(name));
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    const QModelIndex root = access.model()->index(tree->lettersRoot());
+    const auto names = [&] {
+        QStringList list;
+        for (int row = 0; row < access.model()->rowCount(root); ++row)
+            list << access.model()->fileName(access.model()->index(row, 0, root));
+        return list;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(names(), QString::fromUtf8("A B L LL N Ñ O").split(' '), 15000);
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestAdmin::newWordStartsWithEveryCategoryUnchecked()

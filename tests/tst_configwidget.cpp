@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -72,6 +73,7 @@ private slots:
 
     void buildingShowsTheStoredSettings();
     void withoutShowOrderRowTheFirstOrderIsChosen();
+    void dialogSaysNothingTickedMeansEverything();
     void showOrderOutsideTheEntriesShowsTheLastOrder_data();
     void showOrderOutsideTheEntriesShowsTheLastOrder();
     void acceptWritesEverySettingInOrderAndReloads();
@@ -85,6 +87,7 @@ private slots:
     void failedSaveKeepsThePreviousSettings_data();
     void failedSaveKeepsThePreviousSettings();
     void dialogKeepsNoPointerToTheUser();
+    void reviewIsOnForNewUsersAndKeptWhenTurnedOff();
 
 private:
     std::unique_ptr<ConfigWidget> makeDialog();
@@ -164,6 +167,17 @@ void TestConfigWidget::withoutShowOrderRowTheFirstOrderIsChosen()
     auto *order = dialog->findChild<QComboBox *>("showOrderBox");
     QCOMPARE(order->currentIndex(), 0);
     QCOMPARE(order->currentText(), QString("Palabra, imagen, video"));
+}
+
+void TestConfigWidget::dialogSaysNothingTickedMeansEverything()
+{
+    auto dialog = makeDialog();
+    dialog->show();
+    auto *hint = dialog->findChild<QLabel *>("emptyMeansAllLabel");
+    QVERIFY(hint && hint->isVisible());
+    QCOMPARE(hint->text(),
+             QString("Si no marca ninguna letra, se usan todas; si no marca ninguna "
+                     "categoría, se usan todas."));
 }
 
 void TestConfigWidget::showOrderOutsideTheEntriesShowsTheLastOrder_data()
@@ -361,6 +375,27 @@ void TestConfigWidget::dialogKeepsNoPointerToTheUser()
     owned.reset(); // the main window chose someone else meanwhile
     click(&dialog, "acceptButton");
     QCOMPARE(storedRows(user.id), QStringList({"show-order=0"}));
+}
+
+void TestConfigWidget::reviewIsOnForNewUsersAndKeptWhenTurnedOff()
+{
+    auto dialog = makeDialog();
+    auto *review = dialog->findChild<QCheckBox *>("reviewBox");
+    QVERIFY(review);
+    QCOMPARE(review->text(), QString("Repasar las palabras falladas"));
+    QVERIFY(review->isChecked());
+    review->setChecked(false);
+    dialog->slotDoIt();
+    QCOMPARE(storedRows(user.id), QStringList({"show-order=0", "review-missed=0"}));
+
+    dialog = makeDialog();
+    review = dialog->findChild<QCheckBox *>("reviewBox");
+    QVERIFY(!review->isChecked());
+    review->setChecked(true);
+    dialog->slotDoIt();
+    // On again is the default: no row is left.
+    QCOMPARE(storedRows(user.id), QStringList({"show-order=0"}));
+    QVERIFY(makeDialog()->findChild<QCheckBox *>("reviewBox")->isChecked());
 }
 
 QTEST_MAIN(TestConfigWidget)

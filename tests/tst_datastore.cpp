@@ -5,11 +5,13 @@
 #include "data/database.h"
 #include "data/language.h"
 #include "data/letter.h"
+#include "data/sql.h"
 #include "data/user.h"
 #include "data/word.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -31,6 +33,32 @@ QSet<int> candidateIds(const QString &statement, const QString &placeholder, int
     return ids;
 }
 
+// The words a draw by positions can give: the letter's positions, or those of its links to
+// the categories. Also checks that the positions are dense (0..n-1, each once).
+QSet<int> slotCandidates(int letter, const QList<int> &categories)
+{
+    QSet<int> ids;
+    auto collect = [&](const QString &statement) {
+        QSqlQuery query;
+        QVERIFY2(query.exec(statement), qPrintable(statement));
+        QSet<int> positions;
+        while (query.next()) {
+            positions << query.value(0).toInt();
+            ids << query.value(1).toInt();
+        }
+        for (int slot = 0; slot < positions.size(); ++slot)
+            QVERIFY2(positions.contains(slot), qPrintable(statement));
+    };
+    if (categories.isEmpty())
+        collect(QString("SELECT slot, id_word FROM word_slot WHERE id_letter = %1").arg(letter));
+    for (int category : categories)
+        collect(QString("SELECT slot, id_word FROM link_slot WHERE id_letter = %1 AND "
+                        "id_category = %2")
+                    .arg(letter)
+                    .arg(category));
+    return ids;
+}
+
 } // namespace
 
 class TestDataStore : public QObject
@@ -46,6 +74,8 @@ private slots:
     void randomWordDrawsOnlyCandidates_data();
     void randomWordDrawsOnlyCandidates();
     void wordLinkedTwiceIsOneCandidate();
+    void wordDrawIsUniform_data();
+    void wordDrawIsUniform();
     void drawsFollowEveryEditOfWordsAndLinks_data();
     void drawsFollowEveryEditOfWordsAndLinks();
     void wordSaveInsertsOrUpdatesByFullName();
@@ -53,6 +83,7 @@ private slots:
     void userSaveUpdatesExistingName();
     void categoryLinksAreUnique();
     void listsUpperCaseNamesButRecordsKeepThem();
+    void lettersAreListedInSpanishOrder();
     void findLetterByLowerCaseName();
     void recordKeepsLanguageObjectOfSameId();
     void deleteLeavesOtherRows();
@@ -312,11 +343,21 @@ void TestDataStore::drawsFollowEveryEditOfWordsAndLinks()
             candidateIds(Letter::LetterList::joinedCandidatesQuery(&config, true), ":id_language",
                          1));
         for (int letter : {m_a, m_b, m_c, m_d}) {
+            const QSet<int> joined = candidateIds(
+                Word::WordList::joinedCandidatesQuery(&config, true), ":id_letter", letter);
             QCOMPARE(
                 candidateIds(Word::WordList::candidatesQuery(&config, true), ":id_letter", letter),
-                candidateIds(Word::WordList::joinedCandidatesQuery(&config, true), ":id_letter",
-                             letter));
+                joined);
+            // The positions the draw reads hold the same words, kept dense by the triggers.
+            if (Sql::hasTable("letter_x_category"))
+                QCOMPARE(slotCandidates(letter, Config::Config::parseIds(config.categoryIds)),
+                         joined);
         }
+    }
+    for (int letter : {m_a, m_b, m_c, m_d}) {
+        QCOMPARE(slotCandidates(letter, {}),
+                 candidateIds(Word::WordList::joinedCandidatesQuery(nullptr, false), ":id_letter",
+                              letter));
     }
 }
 
@@ -335,6 +376,34 @@ void TestDataStore::wordLinkedTwiceIsOneCandidate()
     // árbol is in both categories but must not weigh double in the draw.
     QCOMPARE(rows.count(m_arbol), 1);
     QCOMPARE(rows.size(), 3);
+}
+
+void TestDataStore::wordDrawIsUniform_data()
+{
+    QTest::addColumn<QString>("categories");
+    QTest::newRow("no category") << "";
+    // árbol is linked to both: it must come as often as casa and cama, not twice as often.
+    QTest::newRow("two categories, one word in both") << "food,animals";
+    QTest::newRow("a category selected twice") << "animals,animals,food";
+}
+
+void TestDataStore::wordDrawIsUniform()
+{
+    QFETCH(QString, categories);
+    const QHash<QString, int> ids = {{"animals", m_animals}, {"food", m_food}};
+    Config::Config config;
+    config.language = &m_language;
+    config.categoryIds = idsOf(categories, ids);
+    QRandomGenerator random(12345);
+    QHash<int, int> counts;
+    const int draws = 6000;
+    for (int i = 0; i < draws; ++i)
+        ++counts[Word::WordList::randomId(&config, m_a, true, random)];
+    QCOMPARE(counts.size(), 3);
+    // Each of the three words 2000 times; 5 standard deviations are about 180.
+    for (int word : {m_casa, m_cama, m_arbol})
+        QVERIFY2(qAbs(counts.value(word) - draws / 3) < 180,
+                 qPrintable(QString::number(counts.value(word))));
 }
 
 void TestDataStore::wordSaveInsertsOrUpdatesByFullName()
@@ -491,7 +560,21 @@ void TestDataStore::listsUpperCaseNamesButRecordsKeepThem()
     letters.reset();
     while (Letter::Letter *letter = letters.next())
         letterNames << letter->name;
-    QCOMPARE(letterNames, (QStringList {"A", "C", "D", "B"}));
+    // Letters come in alphabetical order whatever the case they were stored in.
+    QCOMPARE(letterNames, (QStringList {"A", "B", "C", "D"}));
+}
+
+void TestDataStore::lettersAreListedInSpanishOrder()
+{
+    for (const char *name : {"Z", "Ñ", "O", "N", "LL", "L", "CH"})
+        TestDatabase::addLetter(QString::fromUtf8(name), m_language.id);
+    Letter::LetterList letters;
+    letters.loadAll(&m_language);
+    QStringList names;
+    letters.reset();
+    while (Letter::Letter *letter = letters.next())
+        names << letter->name;
+    QCOMPARE(names, QString::fromUtf8("A B C CH D L LL N Ñ O Z").split(' '));
 }
 
 void TestDataStore::findLetterByLowerCaseName()

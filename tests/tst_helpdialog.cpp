@@ -4,6 +4,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QPdfDocument>
+#include <QPdfPageNavigator>
+#include <QPdfView>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -34,6 +38,8 @@ private slots:
     void manualInWorkingDirectoryComesFirst();
     void manualBesideTheProgramIsTheFallback();
     void closingOnlyHidesTheDialog();
+    void manualIsShownInsideFromPageOne();
+    void missingManualIsSaidInSpanish();
 
 private:
     QPushButton *button(HelpDialog &dialog, const QString &text);
@@ -69,10 +75,13 @@ QPushButton *TestHelpDialog::button(HelpDialog &dialog, const QString &text)
 
 void TestHelpDialog::openButtonAsksTheViewerEachTimeItIsPressed()
 {
+    QFile file(workingDir.filePath("manual-qv.pdf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
     HelpDialog dialog;
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Ayuda de Quelvanto"));
-    QPushButton *open = button(dialog, "Abrir manual de Quelvanto");
+    QPushButton *open = button(dialog, "Abrir en otro programa");
     QVERIFY(open);
     open->click();
     open->click();
@@ -112,6 +121,53 @@ void TestHelpDialog::closingOnlyHidesTheDialog()
     dialog.show();
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.isModal());
+}
+
+// True when the picture has dark pixels (text) and not only page white or background.
+static bool hasInk(const QImage &image)
+{
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2) {
+            if (qGray(image.pixel(x, y)) < 100)
+                return true;
+        }
+    }
+    return false;
+}
+
+void TestHelpDialog::manualIsShownInsideFromPageOne()
+{
+    const QString built = QStringLiteral(QV_BUILD_DIR "/bin/manual-qv.pdf");
+    QVERIFY2(QFile::exists(built), qPrintable(built));
+    QVERIFY(QFile::copy(built, workingDir.filePath("manual-qv.pdf")));
+    HelpDialog dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTRY_COMPARE_WITH_TIMEOUT(dialog.document()->status(), QPdfDocument::Status::Ready, 15000);
+    QVERIFY(dialog.showsManual());
+    QVERIFY(dialog.document()->pageCount() > 0);
+    QVERIFY(hasInk(dialog.document()->render(0, QSize(420, 594))));
+    auto *view = dialog.findChild<QPdfView *>();
+    QVERIFY(view && view->isVisible());
+    QCOMPARE(view->pageNavigator()->currentPage(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(hasInk(view->viewport()->grab().toImage()), 15000);
+    QVERIFY(button(dialog, "Abrir en otro programa")->isEnabled());
+}
+
+void TestHelpDialog::missingManualIsSaidInSpanish()
+{
+    HelpDialog dialog;
+    dialog.show();
+    QVERIFY(!dialog.showsManual());
+    QStringList texts;
+    for (const QLabel *label : dialog.findChildren<QLabel *>()) {
+        if (label->isVisible())
+            texts << label->text();
+    }
+    QVERIFY2(texts.join(" ").contains("No se encuentra el manual de Quelvanto"),
+             qPrintable(texts.join(" | ")));
+    QVERIFY(!button(dialog, "Abrir en otro programa")->isEnabled());
+    QVERIFY(button(dialog, "Cerrar")->isEnabled());
 }
 
 QTEST_MAIN(TestHelpDialog)

@@ -1,9 +1,13 @@
 #include "app/startup.h"
 #include "dialogs/inputdialog.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
@@ -19,6 +23,8 @@ private slots:
     void withoutTranslationFileStaysSpanish();
     void translationBesideTheProgramIsUsed();
     void applicationIsNamedAndStyled();
+    void qtOwnTextsSpeakTheProgramsLanguage_data();
+    void qtOwnTextsSpeakTheProgramsLanguage();
 
 private:
     QString translationsDir() const
@@ -72,6 +78,43 @@ void StartupTest::applicationIsNamedAndStyled()
     QCOMPARE(QCoreApplication::applicationName(), QString("Quelvanto"));
     QCOMPARE(QCoreApplication::applicationVersion(), QString("2.0"));
     QCOMPARE(QApplication::style()->name().toLower(), QString("fusion"));
+}
+
+void StartupTest::qtOwnTextsSpeakTheProgramsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("ok");
+    QTest::addColumn<QString>("cancel");
+    QTest::addColumn<QString>("copy");
+    QTest::newRow("Spanish") << "es"
+                             << "Aceptar"
+                             << "Cancelar"
+                             << "Copiar";
+    QTest::newRow("Catalan") << "ca"
+                             << "D'acord"
+                             << "Cancel·la"
+                             << "Copia";
+}
+
+void StartupTest::qtOwnTextsSpeakTheProgramsLanguage()
+{
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY2(Startup::installQtTranslation(translator, language),
+             "Qt's translations are missing (Debian package qt6-translations-l10n)");
+    const auto plain = [](QString text) { return text.remove('&'); };
+    QDialogButtonBox box(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QTEST(plain(box.button(QDialogButtonBox::Ok)->text()), "ok");
+    QTEST(plain(box.button(QDialogButtonBox::Cancel)->text()), "cancel");
+    QLineEdit edit;
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    QStringList actions;
+    for (const QAction *action : menu->actions())
+        actions << plain(action->text()).section('\t', 0, 0);
+    QFETCH(QString, copy);
+    QVERIFY2(actions.contains(copy), qPrintable(actions.join(", ")));
+    QCoreApplication::removeTranslator(&translator);
+    QLocale::setDefault(QLocale::c());
 }
 
 QTEST_MAIN(StartupTest)

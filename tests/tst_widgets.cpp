@@ -3,8 +3,11 @@
 #include "widgets/sequencewidget.h"
 #include "widgets/videoplayer.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QMediaPlayer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,14 +37,28 @@ private slots:
     void clipPlaysToItsEnd();
     void replayingTheSameFileFinishesAgain();
     void missingFileNeverFinishes();
+    void unplayableFileFailsOnceAndNeverFinishes_data();
+    void unplayableFileFailsOnceAndNeverFinishes();
+    void watchdogGivesUpOnAClipThatOutlastsIt();
+    void stopDuringPlayEmitsNeitherSignal();
+    void playWhilePlayingDropsTheOldPlaysSignal();
+    void stalledPipelineIsRestartedOnceAndStillFinishes();
 
 private:
     QString picture(const QString &name, Qt::GlobalColor colour);
     QStringList frames(int count);
     static QImage shown(const QLabel &label) { return label.pixmap().toImage(); }
 
+    bool clip(const QString &name, double seconds, const QString &colour = "blue");
+
     QTemporaryDir m_dir;
 };
+
+bool WidgetsTest::clip(const QString &name, double seconds, const QString &colour)
+{
+    const QString path = m_dir.filePath(name);
+    return QFileInfo::exists(path) || TestClip::make(path, seconds, colour);
+}
 
 void WidgetsTest::initTestCase()
 {
@@ -277,8 +294,11 @@ void WidgetsTest::clipPlaysToItsEnd()
     player.resize(160, 120);
     player.show();
     QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy failed(&player, &VideoPlayer::failed);
     player.play(clip);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
+    QVERIFY(player.framesShown() > 0);
+    QCOMPARE(failed.count(), 0);
 }
 
 void WidgetsTest::replayingTheSameFileFinishesAgain()
@@ -302,6 +322,121 @@ void WidgetsTest::missingFileNeverFinishes()
     player.play(m_dir.filePath("nothing.avi"));
     QTest::qWait(1500);
     QCOMPARE(finished.count(), 0);
+}
+
+void WidgetsTest::unplayableFileFailsOnceAndNeverFinishes_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+
+    QTest::newRow("missing") << "absent.avi" << QByteArray();
+    QTest::newRow("empty") << "empty.avi" << QByteArray("");
+    QTest::newRow("junk") << "junk.avi" << QByteArray("this is not a video at all\n").repeated(400);
+    QTest::newRow("sound only") << "sound.wav" << QByteArray("sound");
+}
+
+void WidgetsTest::unplayableFileFailsOnceAndNeverFinishes()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the clips");
+    const QString path = m_dir.filePath(name);
+    if (content == "sound") {
+        QVERIFY(TestClip::makeAudioOnly(path, 0.5));
+    } else if (!content.isNull()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    QVERIFY(clip(QStringLiteral("after.avi"), 0.3));
+
+    VideoPlayer player(false);
+    player.resize(160, 120);
+    player.show();
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy failed(&player, &VideoPlayer::failed);
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression(QStringLiteral("^Video .*%1 failed: .+").arg(name)));
+    player.play(path);
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
+    QVERIFY(!failed.first().first().toString().isEmpty());
+    QCOMPARE(finished.count(), 0);
+
+    // A good clip played after it ends once, and the bad one has said nothing more.
+    player.play(m_dir.filePath("after.avi"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
+    QCOMPARE(failed.count(), 1);
+}
+
+void WidgetsTest::watchdogGivesUpOnAClipThatOutlastsIt()
+{
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the clip");
+    QVERIFY(clip(QStringLiteral("long.avi"), 20, "green"));
+    VideoPlayer player(false);
+    // A margin below the clip's length: the watchdog fires about a second in.
+    player.setTimeouts(1000, -19000, 60000);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy failed(&player, &VideoPlayer::failed);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Video .*long.avi failed: "));
+    player.play(m_dir.filePath("long.avi"));
+    QTRY_COMPARE_WITH_TIMEOUT(failed.count(), 1, 15000);
+    QCOMPARE(finished.count(), 0);
+}
+
+void WidgetsTest::stopDuringPlayEmitsNeitherSignal()
+{
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the clip");
+    QVERIFY(clip(QStringLiteral("second.avi"), 1.5, "yellow"));
+    QVERIFY(clip(QStringLiteral("after.avi"), 0.3));
+    VideoPlayer player(false);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy failed(&player, &VideoPlayer::failed);
+    player.play(m_dir.filePath("second.avi"));
+    QTRY_VERIFY_WITH_TIMEOUT(player.framesShown() > 0, 15000);
+    player.stop();
+    QTest::qWait(2500);
+    QCOMPARE(finished.count(), 0);
+    QCOMPARE(failed.count(), 0);
+    player.play(m_dir.filePath("after.avi"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
+    QCOMPARE(failed.count(), 0);
+}
+
+void WidgetsTest::playWhilePlayingDropsTheOldPlaysSignal()
+{
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the clip");
+    QVERIFY(clip(QStringLiteral("second.avi"), 1.5, "yellow"));
+    QVERIFY(clip(QStringLiteral("after.avi"), 0.3));
+    VideoPlayer player(false);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy failed(&player, &VideoPlayer::failed);
+    player.play(m_dir.filePath("second.avi"));
+    QTRY_VERIFY_WITH_TIMEOUT(player.framesShown() > 0, 15000);
+    player.play(m_dir.filePath("after.avi"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 15000);
+    // Longer than the first clip would have run: still one end, the new play's.
+    QTest::qWait(2000);
+    QCOMPARE(finished.count(), 1);
+    QCOMPARE(failed.count(), 0);
+}
+
+void WidgetsTest::stalledPipelineIsRestartedOnceAndStillFinishes()
+{
+    if (!TestClip::ffmpegAvailable())
+        QSKIP("ffmpeg is needed to make the clip");
+    QVERIFY(clip(QStringLiteral("after.avi"), 0.3));
+    VideoPlayer player(false);
+    // A stall limit no pipeline meets: the first play is thrown away at once for a fresh one.
+    player.setTimeouts(8000, 2000, 1);
+    QSignalSpy finished(&player, &VideoPlayer::finished);
+    QSignalSpy failed(&player, &VideoPlayer::failed);
+    player.play(m_dir.filePath("after.avi"));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count() + failed.count(), 1, 15000);
+    QCOMPARE(finished.count(), 1);
 }
 
 QTEST_MAIN(WidgetsTest)

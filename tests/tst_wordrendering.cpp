@@ -1,3 +1,4 @@
+#include "activities/letterrules.h"
 #include "activitymedia.h"
 #include "activitywindow.h"
 #include "data/letter.h"
@@ -8,7 +9,8 @@
 #include <QLabel>
 #include <QTest>
 
-// Words drawn as rows of letter pictures, their image names, blanks and highlighting.
+// Words drawn as rows of letter pictures on the stage, and the names of the letter pictures.
+// Blanks and highlighting are chosen by the engine and tested with it.
 class WordRenderingTest : public QObject
 {
     Q_OBJECT
@@ -28,18 +30,21 @@ private slots:
     void missingPictureLeavesEmptyLabelAndSameX();
     void labelsAreReusedByPosition();
 
-    void hideLetterBlanksWholeDigraphAndIgnoresPositionsPastTheEnd();
-    void highlightingFollowsTheHandSequence();
-    void highlightingSkipsLabelsThatDoNotExist();
+    void changedBoxKeepsItsPlaceAndBoxesPastTheRowAreSkipped();
     void bottomLetterWithoutPictureKeepsTheBox();
 
 private:
     QStringList shownNames(const QString &font, const QStringList &names);
     QList<QColor> shownColours(int count);
     void setSwitches(bool useCh, bool useLl, bool useCaps, bool firstCaps);
+    void show(const QString &word, const QString &font = "cooper");
+    StageView *stage() { return m_fixture->access().stage(); }
 
     ActivityWindow *m_fixture = nullptr;
-    Word::Word m_word;
+    bool m_useCh = false;
+    bool m_useLl = false;
+    bool m_useCaps = false;
+    bool m_firstCaps = false;
 };
 
 void WordRenderingTest::initTestCase()
@@ -54,11 +59,27 @@ void WordRenderingTest::initTestCase()
 void WordRenderingTest::init()
 {
     setSwitches(false, false, false, false);
-    m_fixture->window->hideLetterLabels(true);
+    stage()->hideWord(true);
+}
+
+void WordRenderingTest::show(const QString &word, const QString &font)
+{
+    LetterRules::Lettering lettering;
+    lettering.digraphs = {m_useCh, m_useLl};
+    lettering.allCaps = m_useCaps;
+    lettering.firstCap = m_firstCaps;
+    const Stage::Font shown = font == "blank" ? Stage::Font::Blank
+        : font == "cuadrados"                 ? Stage::Font::Squares
+                                              : Stage::Font::Cooper;
+    stage()->showWord(LetterRules::imageNames(word, lettering), shown);
 }
 
 void WordRenderingTest::setSwitches(bool useCh, bool useLl, bool useCaps, bool firstCaps)
 {
+    m_useCh = useCh;
+    m_useLl = useLl;
+    m_useCaps = useCaps;
+    m_firstCaps = firstCaps;
     m_fixture->setSwitch("use-ch", useCh);
     m_fixture->setSwitch("use-ll", useLl);
     m_fixture->setSwitch("use-caps", useCaps);
@@ -152,7 +173,11 @@ void WordRenderingTest::imageNameFollowsDigraphsAccentsAndCase()
 
     setSwitches(switches.contains('h'), switches.contains('l'), switches.contains('C'),
                 switches.contains('f'));
-    QCOMPARE(m_fixture->window->letterImageName(word, index, caseFolder), name);
+    LetterRules::Lettering lettering;
+    lettering.digraphs = {m_useCh, m_useLl};
+    lettering.allCaps = m_useCaps;
+    lettering.firstCap = m_firstCaps;
+    QCOMPARE(LetterRules::imageName(word, index, caseFolder, lettering), name);
     QCOMPARE(index, indexAfter);
 }
 
@@ -182,8 +207,7 @@ void WordRenderingTest::digraphsBeforeGiveLabelNumbers()
     QFETCH(bool, useCh);
     QFETCH(bool, useLl);
     QFETCH(int, count);
-    setSwitches(useCh, useLl, false, false);
-    QCOMPARE(m_fixture->window->countDigraphsBefore(word, index), count);
+    QCOMPARE(LetterRules::digraphsBefore(word, index, {useCh, useLl}), count);
 }
 
 void WordRenderingTest::wordIsDrawnEdgeToEdgeFromItsFont_data()
@@ -226,9 +250,7 @@ void WordRenderingTest::wordIsDrawnEdgeToEdgeFromItsFont()
     setSwitches(switches.contains('h'), switches.contains('l'), switches.contains('C'),
                 switches.contains('f'));
 
-    m_word.name = word;
-    MainWindow *w = m_fixture->window;
-    w->renderWord(&m_word, w->systemMediaPath() + font + "/");
+    show(word, font);
 
     const auto &labels = m_fixture->access().letterLabels();
     QVERIFY(labels.size() >= names.size());
@@ -248,9 +270,7 @@ void WordRenderingTest::wordIsDrawnEdgeToEdgeFromItsFont()
 
 void WordRenderingTest::spaceIsDrawnAtTwentyByFifty()
 {
-    m_word.name = "a b";
-    MainWindow *w = m_fixture->window;
-    w->slotObjectWord(&m_word);
+    show("a b");
     const auto &labels = m_fixture->access().letterLabels();
     QCOMPARE(labels.at(1)->geometry(), QRect(140, 470, 20, 50));
     QCOMPARE(ActivityMedia::centreColour(labels.at(1)->pixmap()),
@@ -260,8 +280,7 @@ void WordRenderingTest::spaceIsDrawnAtTwentyByFifty()
 
 void WordRenderingTest::missingPictureLeavesEmptyLabelAndSameX()
 {
-    m_word.name = "a7b";
-    m_fixture->window->slotObjectWord(&m_word);
+    show("a7b");
     const auto &labels = m_fixture->access().letterLabels();
     QVERIFY(labels.at(1)->pixmap().isNull());
     QCOMPARE(labels.at(1)->geometry(), QRect(140, 470, 0, 0));
@@ -270,14 +289,11 @@ void WordRenderingTest::missingPictureLeavesEmptyLabelAndSameX()
 
 void WordRenderingTest::labelsAreReusedByPosition()
 {
-    MainWindow *w = m_fixture->window;
-    auto &labels = m_fixture->access().letterLabels();
-    m_word.name = "murcielago";
-    w->slotObjectWord(&m_word);
-    const int created = labels.size();
-    QLabel *first = labels.at(0);
-    m_word.name = "sol";
-    w->slotObjectWord(&m_word);
+    show("murcielago");
+    const int created = stage()->letterLabels().size();
+    QLabel *first = stage()->letterLabels().at(0);
+    show("sol");
+    const auto &labels = stage()->letterLabels();
     QCOMPARE(labels.size(), created);
     QCOMPARE(labels.at(0), first);
     QCOMPARE(ActivityMedia::centreColour(first->pixmap()),
@@ -286,91 +302,40 @@ void WordRenderingTest::labelsAreReusedByPosition()
     QVERIFY(labels.at(3)->pixmap().isNull());
 }
 
-void WordRenderingTest::hideLetterBlanksWholeDigraphAndIgnoresPositionsPastTheEnd()
+void WordRenderingTest::changedBoxKeepsItsPlaceAndBoxesPastTheRowAreSkipped()
 {
     setSwitches(true, false, false, false);
-    MainWindow *w = m_fixture->window;
-    m_word.name = "chico";
-    w->slotObjectWord(&m_word);
-    const QRect before = m_fixture->access().letterLabels().at(0)->geometry();
-
-    w->slotHideLetter(&m_word, 1);
+    show("chico");
+    const auto &labels = stage()->letterLabels();
+    const QRect before = labels.at(0)->geometry();
+    stage()->setLetter(0, "min/ch", Stage::Font::Blank);
     QCOMPARE(shownColours(2),
              (QList<QColor> {ActivityMedia::colourOf("system/blank/min/ch.png"),
                              ActivityMedia::colourOf("system/cooper/min/i.png")}));
-    QCOMPARE(m_fixture->access().letterLabels().at(0)->geometry().topLeft(), before.topLeft());
+    QCOMPARE(labels.at(0)->geometry().topLeft(), before.topLeft());
+    stage()->setLetter(1, "min/i", Stage::Font::Squares);
+    QCOMPARE(ActivityMedia::centreColour(labels.at(1)->pixmap()),
+             ActivityMedia::colourOf("system/cuadrados/min/i.png"));
 
+    const int count = labels.size();
     const QList<QColor> shown = shownColours(4);
-    w->slotHideLetter(&m_word, 5);
-    w->slotHideLetter(&m_word, 40);
+    stage()->setLetter(count + 2, "min/a", Stage::Font::Squares);
+    stage()->setLetter(-1, "min/a", Stage::Font::Blank);
+    QCOMPARE(stage()->letterLabels().size(), count);
     QCOMPARE(shownColours(4), shown);
-}
-
-void WordRenderingTest::highlightingFollowsTheHandSequence()
-{
-    setSwitches(true, false, false, false);
-    auto a = m_fixture->access();
-    MainWindow *w = m_fixture->window;
-    m_word.name = "chico";
-    a.shownWord() = &m_word;
-    w->slotObjectWord(&m_word);
-
-    const auto colour = [](const char *font, const char *name) {
-        return ActivityMedia::colourOf(QStringLiteral("system/%1/min/%2.png").arg(font, name));
-    };
-    // The hand sequence was set up without ch when the user was chosen; the labels have ch.
-    a.handSequence()->setDigraphFlags(true, false);
-    w->slotHandsSequence();
-    QCOMPARE(a.handSequence()->frameCount(), 4);
-    QCOMPARE(shownColours(2), (QList<QColor> {colour("cuadrados", "ch"), colour("cooper", "i")}));
-    QCOMPARE(a.highlightLabelIndex(), 1);
-
-    QTRY_COMPARE(shownColours(2),
-                 (QList<QColor> {colour("cooper", "ch"), colour("cuadrados", "i")}));
-    QTRY_VERIFY(a.handSequence()->isStopped());
-    QCOMPARE(shownColours(4),
-             (QList<QColor> {colour("cooper", "ch"), colour("cooper", "i"), colour("cooper", "c"),
-                             colour("cuadrados", "o")}));
-
-    // Stopped: ticks change nothing.
-    w->slotNextHighlight();
-    QCOMPARE(ActivityMedia::centreColour(a.letterLabels().at(3)->pixmap()),
-             colour("cuadrados", "o"));
-    a.shownWord() = nullptr;
-}
-
-void WordRenderingTest::highlightingSkipsLabelsThatDoNotExist()
-{
-    auto a = m_fixture->access();
-    MainWindow *w = m_fixture->window;
-    m_word.name = "ab";
-    w->slotObjectWord(&m_word);
-    const int labels = a.letterLabels().size();
-    m_word.name = QString(labels + 3, QLatin1Char('a'));
-    a.highlightIndex() = labels + 1;
-    a.highlightLabelIndex() = 0;
-    a.highlightedText() = "min/a";
-    w->slotHighlightLetter(&m_word);
-    QCOMPARE(a.letterLabels().size(), labels);
-    QCOMPARE(a.highlightIndex(), labels + 1);
 }
 
 void WordRenderingTest::bottomLetterWithoutPictureKeepsTheBox()
 {
     auto a = m_fixture->access();
-    Letter::Letter letter;
-    letter.name = "B";
-    a.typedLetter() = &letter;
-    m_fixture->window->slotBottomLetter();
+    stage()->showBottomLetter("b");
     QVERIFY(a.bottomLetterImage()->isVisible());
     const QColor shown = ActivityMedia::centreColour(a.bottomLetterImage()->label->pixmap());
     QCOMPARE(shown, ActivityMedia::colourOf("system/inferior/b.png"));
 
-    letter.name = "7";
-    m_fixture->window->slotBottomLetter();
+    stage()->showBottomLetter("7");
     QVERIFY(a.bottomLetterImage()->isVisible());
     QCOMPARE(ActivityMedia::centreColour(a.bottomLetterImage()->label->pixmap()), shown);
-    a.typedLetter() = nullptr;
 }
 
 QTEST_MAIN(WordRenderingTest)

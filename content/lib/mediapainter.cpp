@@ -381,10 +381,22 @@ QImage wordPicture(const QString &word, const QString &category)
     begin(painter, image);
     card(painter, QRectF(0, 0, size.width(), size.height()), colorFor(word, 70, 250),
          colorFor(word, 160, 170), 22, 4);
-    drawCategoryShape(painter, QRectF(16, 20, 150, 150), category);
-    drawFittedText(painter, QRectF(175, 20, 165, 150), word, 56, ink);
+    // No word in the picture: the activities ask how it begins while showing it.
+    drawCategoryShape(painter, QRectF(95, 12, 160, 160), category);
     drawFittedText(painter, QRectF(16, 176, 320, 28), category.toLower(), 20,
-                   colorFor(word, 160, 120));
+                   colorFor(word, 160, 120), Qt::AlignCenter);
+    return image;
+}
+
+QImage appIcon(int size)
+{
+    QImage image = canvas(QSize(size, size));
+    QPainter painter;
+    begin(painter, image);
+    painter.scale(size / 256.0, size / 256.0);
+    card(painter, QRectF(8, 8, 240, 240), QColor(60, 120, 210), QColor(30, 60, 130), 44, 8);
+    drawFittedText(painter, QRectF(24, 20, 150, 150), QStringLiteral("a"), 150, Qt::white);
+    drawHandShape(painter, QRectF(110, 96, 130, 140), 0x7u, QColor(245, 200, 160));
     return image;
 }
 

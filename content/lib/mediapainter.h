@@ -29,6 +29,8 @@ QImage bottomLetter(const QString &glyph);
 QImage hand(const QString &glyph, bool upperCase);
 QImage flus(const QString &glyph);
 QImage wordPicture(const QString &word, const QString &category);
+// The program's icon, size by size pixels.
+QImage appIcon(int size);
 // A title card; with a card height, only the top of the picture is drawn (the rest stays
 // transparent), for titles whose lower edge lies under the word picture.
 QImage title(const QSize &size, const QString &text, int cardHeight = 0);

@@ -1,8 +1,11 @@
 // Writes the demo media tree for a database:
 //   qv-mediagen --db <data/bd> --out <media> [--no-videos] [--force] [--jobs N]
+// or the program's icon in the hicolor sizes: qv-mediagen --icons <folder>
 #include "mediagenerator.h"
+#include "mediapainter.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QTextStream>
@@ -24,8 +27,21 @@ int main(int argc, char **argv)
     const QCommandLineOption noVideos("no-videos", "Write pictures only.");
     const QCommandLineOption force("force", "Redraw existing videos and word pictures too.");
     const QCommandLineOption jobs("jobs", "ffmpeg processes at a time (default 2).", "n", "2");
-    parser.addOptions({db, target, noVideos, force, jobs});
+    const QCommandLineOption icons("icons", "Write the icon as <folder>/NxN/apps/quelvanto.png.",
+                                   "folder");
+    parser.addOptions({db, target, noVideos, force, jobs, icons});
     parser.process(app);
+    if (parser.isSet(icons)) {
+        for (const int size : {48, 64, 128, 256}) {
+            const QString dir = QString("%1/%2x%2/apps").arg(parser.value(icons)).arg(size);
+            if (!QDir().mkpath(dir)
+                || !MediaPainter::appIcon(size).save(dir + "/quelvanto.png", "PNG")) {
+                err << "qv-mediagen: cannot write " << dir << "/quelvanto.png\n";
+                return 1;
+            }
+        }
+        return 0;
+    }
     if (!parser.isSet(db) || !parser.isSet(target)) {
         err << "qv-mediagen: --db and --out are required\n";
         return 2;

@@ -3,6 +3,7 @@
 #include "admin/categorywidget.h"
 #include "admin/categorywordwidget.h"
 #include "admin/mediawidget.h"
+#include "admin/progresswindow.h"
 #include "admin/prompts.h"
 #include "data/backup.h"
 #include "data/category.h"
@@ -143,6 +144,11 @@ AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
     categoriesPage->setEnabled(false);
     tabWidget->setTabEnabled(1, false);
 
+    // The children's record, for the teacher.
+    progressButton = new QPushButton(tr("Progreso de los alumnos"), this);
+    progressButton->setObjectName("progressButton");
+    connect(progressButton, &QPushButton::clicked, this, &AdmWindow::slotProgress);
+
     backupButton = new QPushButton(tr("Copia de seguridad"), this);
     restoreButton = new QPushButton(tr("Restaurar copia"), this);
     backupButton->setObjectName("backupButton");
@@ -152,6 +158,7 @@ AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
     connect(backupButton, &QPushButton::clicked, this, &AdmWindow::slotBackup);
     connect(restoreButton, &QPushButton::clicked, this, &AdmWindow::slotRestore);
     auto *backupRow = new QHBoxLayout;
+    backupRow->addWidget(progressButton);
     backupRow->addStretch();
     backupRow->addWidget(backupButton);
     backupRow->addWidget(restoreButton);
@@ -546,4 +553,12 @@ void AdmWindow::slotShowWordsCategory()
     auto *list = new CategoryWordWidget(wordList, selectedCategory.get());
     deleteWhenFinished(list);
     list->show();
+}
+
+void AdmWindow::slotProgress()
+{
+    auto *window = new ProgressWindow(this);
+    window->setObjectName("progressWindow");
+    deleteWhenFinished(window);
+    window->open();
 }

@@ -64,6 +64,7 @@ public slots:
     void slotShowWordsCategory();
     void slotBackup();
     void slotRestore();
+    void slotProgress();
 
 private:
     friend class AdmWindowTestAccess;
@@ -98,6 +99,7 @@ private:
     QPushButton *showWordsButton = nullptr;
     QPushButton *backupButton = nullptr;
     QPushButton *restoreButton = nullptr;
+    QPushButton *progressButton = nullptr;
     QFileSystemModel *directoryModel = nullptr;
     QTreeView *mediaTree = nullptr;
     QLabel *lettersHeader = nullptr;

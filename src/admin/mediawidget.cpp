@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -108,6 +109,14 @@ MediaWidget::MediaWidget(Language::Language *language, Letter::Letter *letter,
     grid->addWidget(lipsLabel, 5, 1);
     grid->addWidget(lipsField, 5, 2);
     grid->addWidget(lipsButton, 5, 3);
+    imagePreview = new QLabel(this);
+    imagePreview->setObjectName("imagePreview");
+    imagePreview->setFixedSize(176, 106);
+    imagePreview->setAlignment(Qt::AlignCenter);
+    imagePreview->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(imagePreview, 6, 2, Qt::AlignLeft);
+    connect(imageField, &QLineEdit::textChanged, this, &MediaWidget::showImagePreview);
+    showImagePreview();
 
     auto *actionButton = new QPushButton(editMode ? tr("Actualizar") : tr("Agregar"), this);
     actionButton->setObjectName("actionButton");
@@ -185,22 +194,34 @@ bool MediaWidget::saveCategories(Word::Word &word)
     return ok;
 }
 
+void MediaWidget::showImagePreview()
+{
+    const QPixmap picture(imageField->text());
+    if (picture.isNull()) {
+        imagePreview->setPixmap(QPixmap());
+        imagePreview->setText(tr("Sin vista previa"));
+        return;
+    }
+    imagePreview->setPixmap(
+        picture.scaled(imagePreview->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
 void MediaWidget::slotBrowseWordImage()
 {
-    imageField->setText(
-        Prompts::openFile(this, tr("Elegir archivo"), tr("Archivos de imagen (*.png)")));
+    imageField->setText(Prompts::openFile(this, tr("Elegir archivo"),
+                                          tr("Archivos de imagen (*.png *.jpg *.jpeg)")));
 }
 
 void MediaWidget::slotBrowseWordSign()
 {
-    signField->setText(
-        Prompts::openFile(this, tr("Elegir archivo"), tr("Video (*.mpg *.avi *.mov)")));
+    signField->setText(Prompts::openFile(this, tr("Elegir archivo"),
+                                         tr("Video (*.mpg *.avi *.mov *.mp4 *.webm)")));
 }
 
 void MediaWidget::slotBrowseWordLips()
 {
-    lipsField->setText(
-        Prompts::openFile(this, tr("Elegir archivo"), tr("Video (*.mpg *.avi *.mov)")));
+    lipsField->setText(Prompts::openFile(this, tr("Elegir archivo"),
+                                         tr("Video (*.mpg *.avi *.mov *.mp4 *.webm)")));
 }
 
 void MediaWidget::slotDoIt()

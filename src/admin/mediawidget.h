@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -64,4 +65,8 @@ private:
     QString initialImage;
     QString initialSign;
     QString initialLips;
+
+    // The chosen picture, small, under its field.
+    void showImagePreview();
+    QLabel *imagePreview = nullptr;
 };

@@ -1,12 +1,15 @@
 #include "mainwindow.h"
 
-#include "activities/random.h"
+#include "activities/activityengine.h"
+#include "activities/attemptrecorder.h"
 #include "admin/admwindow.h"
+#include "app/appsources.h"
 #include "app/helpdialog.h"
 #include "app/menuwidget.h"
 #include "data/category.h"
 #include "data/config.h"
 #include "data/database.h"
+#include "data/datalocation.h"
 #include "data/language.h"
 #include "data/letter.h"
 #include "data/user.h"
@@ -14,9 +17,8 @@
 #include "data/wordsave.h"
 #include "dialogs/configwidget.h"
 #include "dialogs/inputdialog.h"
-#include "keyboard/keyboardmanager.h"
-#include "widgets/imagewidget.h"
 #include "widgets/sequencewidget.h"
+#include "widgets/stageview.h"
 #include "widgets/videoplayer.h"
 
 #include <QCloseEvent>
@@ -48,21 +50,17 @@ std::function<void()> MainWindow::readOnlyDatabaseHandler = [] {
 
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
-    database = new Database(QCoreApplication::applicationDirPath() + QStringLiteral("/data/bd"));
+    database = new Database(DataLocation::current().databasePath());
     if (!database->isUsable() && databaseFailureHandler)
         databaseFailureHandler();
     else if (database->state() == Database::State::ReadOnly && readOnlyDatabaseHandler)
         readOnlyDatabaseHandler();
-
-    keyboardManager = new KeyboardManager;
 
     userList = new User::UserList;
     letterList = new Letter::LetterList;
     wordList = new Word::WordList;
     categoryList = new Category::CategoryList;
     config = new Config::Config;
-
-    timer = new QTimer(this);
 
     openDefaultLanguage();
     // A word save cut short by a crash is finished or undone before anything reads it.
@@ -72,11 +70,7 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     inputDialog = new InputDialog(userList);
     connect(inputDialog, &InputDialog::chooseUser, this, &MainWindow::slotChooseUser);
     helpDialog = new HelpDialog;
-    random = new Random;
     admWindow = new AdmWindow(letterList, wordList, categoryList);
-
-    typedText.clear();
-    expectedText.clear();
 
     const QString system = systemMediaPath();
     backgroundLabel = new QLabel(this);
@@ -96,65 +90,18 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
 
     createMenus();
 
-    titleLabel = new QLabel(this);
-    titleLabel->setGeometry(80, 110, 334, 122);
-    titleLabel->hide();
-
-    orientationLabel = new QLabel(this);
-    orientationLabel->setGeometry(925, 300, 93, 64);
-    orientationLabel->hide();
-
-    bottomLetterImage = new ImageWidget(this);
-    bottomLetterImage->setGeometry(749, 489, 261, 215);
-    bottomLetterImage->hide();
-
-    wordImage = new ImageWidget(this);
-    wordImage->setGeometry(119, 213, 351, 211);
-    wordImage->hide();
-
-    videoPlayer = new VideoPlayer(false, this);
-    videoPlayer->setGeometry(550, 178, 320, 240);
-    videoPlayer->raise();
-    videoPlayer->hide();
-
-    noWordsWarning = new QLabel(this);
-    noWordsWarning->setGeometry(252, 309, 542, 131);
-    noWordsWarning->setPixmap(QPixmap(system + QStringLiteral("ui/advertencia-sin-palabras.png")));
-    noWordsWarning->hide();
-
-    noRepeatWarning = new QLabel(this);
-    noRepeatWarning->setGeometry(252, 309, 542, 131);
-    noRepeatWarning->setPixmap(
-        QPixmap(system + QStringLiteral("ui/advertencia-sin-repeticion.png")));
-    noRepeatWarning->hide();
-
-    handSequence = new SequenceWidget(this);
-    handSequence->setGeometry(560, 180, 282, 297);
-    handSequence->frameInterval = 800;
-    handSequence->hide();
-    connect(handSequence, &SequenceWidget::signalClock, this, &MainWindow::slotNextHighlight);
-    connect(handSequence, &SequenceWidget::signalFinished, this, &MainWindow::slotFinished);
-
-    handLabel = new QLabel(this);
-    handLabel->setGeometry(560, 180, 282, 297);
-    handLabel->hide();
-
-    feedbackLabel = new QLabel(this);
-    feedbackLabel->setGeometry(794, 462, 207, 250);
-    feedbackLabel->hide();
-
-    fluSequence = new SequenceWidget(this);
-    fluSequence->setGeometry(794, 462, 207, 242);
-    fluSequence->frameInterval = 800;
-
-    storySequence = new SequenceWidget(this);
-    storySequence->setGeometry(69, 165, 884, 556);
-    storySequence->frameInterval = 6000;
-    storySequence->hide();
-
-    letterLabels.clear();
-    wrongCount = 0;
-    typedIndex = 0;
+    m_stage = new StageView(this, system);
+    m_sources = new AppSources(config, letterList, wordList, &currentLanguage, &currentUser);
+    m_sources->letterByLetterButton = [this] { return stopMotionButton->isSelected(); };
+    m_engine = new ActivityEngine(m_stage, m_sources, m_sources, this);
+    m_recorder = new AttemptRecorder(this);
+    connect(m_engine, &ActivityEngine::itemEnded, m_recorder, &AttemptRecorder::onItemEnded);
+    connect(m_stage, &StageView::mediaFinished, m_engine, &ActivityEngine::mediaFinished);
+    connect(m_stage, &StageView::mediaFailed, m_engine, &ActivityEngine::mediaFailed);
+    connect(m_stage, &StageView::handsFrame, m_engine, &ActivityEngine::handsFrame);
+    connect(m_stage, &StageView::handsFinished, m_engine, &ActivityEngine::handsFinished);
+    connect(m_stage, &StageView::buttonsReleased, repeatButton, &MenuWidget::slotDeactivate);
+    connect(m_stage, &StageView::buttonsReleased, toggleWordButton, &MenuWidget::slotDeactivate);
 
     arrowLeft = new MenuWidget(system + QStringLiteral("ui/fizq.png"),
                                system + QStringLiteral("ui/fizqroll.png"), this);
@@ -191,21 +138,22 @@ MainWindow::~MainWindow()
     delete admWindow;
     delete helpDialog;
     delete inputDialog;
+    delete m_engine;
+    m_engine = nullptr;
+    delete m_sources;
     delete currentUser;
     delete currentLanguage;
-    delete random;
     delete config;
     delete categoryList;
     delete wordList;
     delete letterList;
     delete userList;
-    delete keyboardManager;
     delete database;
 }
 
 QString MainWindow::systemMediaPath() const
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/media/system/");
+    return DataLocation::current().mediaRoot() + QStringLiteral("system/");
 }
 
 QString MainWindow::signsPath() const
@@ -233,11 +181,6 @@ bool MainWindow::languageSwitch(const QString &key) const
     return config->value(key, 0) != 0;
 }
 
-bool MainWindow::userSwitch(const QString &key) const
-{
-    return currentUser && config->value(key, currentUser->id) != 0;
-}
-
 void MainWindow::openDefaultLanguage()
 {
     currentLanguage = new Language::Language;
@@ -252,6 +195,8 @@ void MainWindow::slotShowLogo()
     splashActive = true;
     splashPlayer = new VideoPlayer(true, this);
     connect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
+    // An opening video that cannot be played goes on as if it had ended.
+    connect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotShowCredits);
     splashPlayer->setGeometry(0, 0, 1024, 768);
     splashPlayer->show();
     splashPlayer->raise();
@@ -261,7 +206,9 @@ void MainWindow::slotShowLogo()
 void MainWindow::slotShowCredits()
 {
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
+    disconnect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotShowCredits);
     connect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotHideCredits);
+    connect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotHideCredits);
     playSplash(systemMediaPath() + QStringLiteral("ui/splash-programa.avi"));
 }
 
@@ -281,6 +228,8 @@ void MainWindow::slotHideCredits()
     splashActive = false;
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotShowCredits);
     disconnect(splashPlayer, &VideoPlayer::finished, this, &MainWindow::slotHideCredits);
+    disconnect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotShowCredits);
+    disconnect(splashPlayer, &VideoPlayer::failed, this, &MainWindow::slotHideCredits);
     splashPlayer->stop();
     inputDialog->show();
     inputDialog->raise();
@@ -304,14 +253,7 @@ void MainWindow::slotChooseUser(User::User *user)
         closeConfigWidget();
     config->language = currentLanguage;
     config->load(user->id);
-
-    const bool useCh = languageSwitch(QStringLiteral("use-ch"));
-    const bool useLl = languageSwitch(QStringLiteral("use-ll"));
-    handSequence->setDigraphFlags(useCh, useLl);
-    handSequence->frameFolder = signsPath();
-    fluSequence->setDigraphFlags(useCh, useLl);
-    fluSequence->frameFolder = flusPath();
-    storySequence->frameFolder = storiesPath();
+    m_recorder->setUserId(user->id);
 
     startDefaultActivity();
 }
@@ -386,14 +328,7 @@ void MainWindow::slotShowHelp()
 
 void MainWindow::slotFinished()
 {
-    if (activity != 25)
-        return;
-    timer->stop();
-    const auto pick = QOverload<>::of(&MainWindow::slotPickLetter);
-    disconnect(timer, &QTimer::timeout, this, pick);
-    connect(timer, &QTimer::timeout, this, pick);
-    keysEnabled = false;
-    timer->start(500);
+    m_engine->handsFinished();
 }
 
 bool MainWindow::slotAbout()
@@ -417,7 +352,7 @@ void MainWindow::slotExit()
 bool MainWindow::beginExit()
 {
     exiting = true;
-    clearStage();
+    m_engine->reset();
     if (!slotAbout())
         return false;
     QTimer::singleShot(20000, this, &QWidget::close);

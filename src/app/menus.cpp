@@ -2,7 +2,7 @@
 #include "app/mainwindow.h"
 #include "app/menuwidget.h"
 #include "widgets/sequencewidget.h"
-#include "widgets/videoplayer.h"
+#include "widgets/stageview.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -201,14 +201,14 @@ void MainWindow::showSubSubMenu()
         toggleWordButton->hide();
         repeatButton->hide();
         stopMotionButton->hide();
-        storySequence->hide();
+        m_stage->storySequence()->hide();
         subSubMenu1->hide();
         subSubMenu2->hide();
         arrowLeft->show();
         arrowLeft->raise();
         arrowRight->show();
         arrowRight->raise();
-        titleLabel->hide();
+        m_stage->hideTitle();
         const std::initializer_list<MenuWidget *> story
             = {storiesHeader, readMenu1, readMenu2, readMenu3, fablesHeader, readMenu4, readMenu5};
         for (MenuWidget *widget : story)
@@ -219,7 +219,7 @@ void MainWindow::showSubSubMenu()
     }
 
     if (subMenuChoice == 10 || subMenuChoice == 11 || subMenuChoice == 12 || subMenuChoice == 15) {
-        storySequence->hide();
+        m_stage->storySequence()->hide();
         arrowLeft->hide();
         arrowRight->hide();
     }
@@ -254,10 +254,9 @@ void MainWindow::showSubSubMenu()
     if (menuChoice == 0 || menuChoice == 2) {
         subSubMenu1->active = true;
         subSubMenu2->active = true;
-        videoPlayer->hide();
-        handSequence->slotStop();
-        handSequence->hide();
-        handLabel->hide();
+        m_stage->stopVideo();
+        m_stage->stopSequences();
+        m_stage->hideHandPicture();
         subSubMenu1->show();
         subSubMenu2->show();
     } else {
@@ -317,7 +316,7 @@ void MainWindow::selectSubSubMenu(int button)
         repeatButton->raise();
     }
 
-    storySequence->hide();
+    m_stage->storySequence()->hide();
     subSubMenu1->hide();
     subSubMenu2->hide();
     startActivity();
@@ -346,12 +345,12 @@ void MainWindow::slotHideMenuArchivo()
 
 void MainWindow::slotFlechaDer()
 {
-    if (!storySequence->slotFwd())
+    if (!m_stage->storySequence()->slotFwd())
         selectSubMenu(200);
 }
 
 void MainWindow::slotFlechaIzq()
 {
-    if (!storySequence->slotBack())
+    if (!m_stage->storySequence()->slotBack())
         selectSubMenu(200);
 }

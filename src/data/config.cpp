@@ -81,7 +81,8 @@ bool Config::insert(const QString &key, int data, int userId)
                        {":id_language", languageId(language)}});
 }
 
-bool Config::saveUser(int userId, const QList<QPair<QString, int>> &rows)
+bool Config::saveUser(int userId, const QList<QPair<QString, int>> &rows,
+                      const std::function<bool()> &more)
 {
     bool saved = false;
     if (language && userId != 0) {
@@ -89,6 +90,7 @@ bool Config::saveUser(int userId, const QList<QPair<QString, int>> &rows)
         saved = transaction.isActive() && clear(userId);
         for (const auto &row : rows)
             saved = saved && insert(row.first, row.second, userId);
+        saved = saved && (!more || more());
         saved = saved && transaction.commit();
     }
     load(userId);

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QPair>
 #include <QString>
+#include <functional>
 
 namespace Language {
 class Language;
@@ -18,7 +19,9 @@ public:
     bool insert(const QString &key, int data, int userId);
     // Replaces every per-user setting of the user with rows (key, data), in one transaction:
     // a failure anywhere keeps the previous settings. Reloads the selections either way.
-    bool saveUser(int userId, const QList<QPair<QString, int>> &rows);
+    // `more` writes further settings inside the same transaction.
+    bool saveUser(int userId, const QList<QPair<QString, int>> &rows,
+                  const std::function<bool()> &more = {});
     bool exists(const QString &key, int data, int userId);
     int value(const QString &key, int userId);
     QString showOrder(int userId);

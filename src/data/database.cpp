@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include "migrations.h"
 #include "sql.h"
 
 #include <QCoreApplication>
@@ -107,6 +108,9 @@ Database::State Database::openDefault(const QString &path, Access access)
     lastState = probeWritable(db);
     if (lastState == State::Broken)
         db.close();
+    // Older files are brought up to our schema; a read-only or locked one stays as it is.
+    if (lastState == State::Ready)
+        Migrations::upgrade(db, path);
     return lastState;
 }
 

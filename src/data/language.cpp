@@ -1,8 +1,7 @@
 #include "language.h"
 
+#include "datalocation.h"
 #include "sql.h"
-
-#include <QCoreApplication>
 
 namespace Language {
 
@@ -19,7 +18,7 @@ bool Language::loadById(int languageId)
 
 QString Language::mediaPath() const
 {
-    return QCoreApplication::applicationDirPath() + "/media/languages/" + name + "/";
+    return DataLocation::current().mediaRoot() + "languages/" + name + "/";
 }
 
 void resolve(int languageId, Language *&language, std::shared_ptr<Language> &own)

@@ -4,7 +4,11 @@
 #include "language.h"
 #include "sql.h"
 
+#include <QCollator>
+#include <QLocale>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace Letter {
 
@@ -99,6 +103,11 @@ void LetterList::loadAll(Language::Language *language)
 {
     loadFrom("SELECT id, name FROM letter WHERE id_language = :id_language ORDER BY name ASC",
              language);
+    // SQLite orders by bytes, which puts Ñ after Z; a Spanish reader expects it after N.
+    QCollator collator {QLocale(QLocale::Spanish, QLocale::Spain)};
+    std::stable_sort(m_letters.begin(), m_letters.end(), [&](const Letter &a, const Letter &b) {
+        return collator.compare(a.name, b.name) < 0;
+    });
 }
 
 namespace {

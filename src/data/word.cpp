@@ -5,6 +5,9 @@
 #include "letter.h"
 #include "sql.h"
 
+#include <QRandomGenerator>
+#include <QSet>
+
 namespace Word {
 
 namespace {
@@ -245,22 +248,124 @@ QString WordList::randomQuery(Config::Config *config, bool useCategoryFilter)
         + " ORDER BY RANDOM() LIMIT 1)";
 }
 
+namespace {
+
+// The draw by positions (word_slot, link_slot): without categories one statement picks a
+// random position of the letter. With categories a position is drawn among the letter's
+// links to them, and a word linked to m of them is kept with probability 1/m, so each word
+// is as likely as any other. Returns -1 when the file has no positions.
+int slotDraw(const QList<int> &categories, int letterId, QRandomGenerator &random)
+{
+    QSqlQuery query;
+    if (categories.isEmpty()) {
+        if (!Sql::exec(query,
+                       "SELECT id_word FROM word_slot WHERE id_letter = :id_letter AND slot = "
+                       "(SELECT (random() & 9223372036854775807) % (max(slot) + 1) FROM "
+                       "word_slot WHERE id_letter = :id_letter)",
+                       {{":id_letter", letterId}}))
+            return -1;
+        return query.next() ? query.value(0).toInt() : 0;
+    }
+    QStringList values;
+    for (int id : categories)
+        values << "(" + QString::number(id) + ")";
+    if (!Sql::exec(query,
+                   "SELECT column1, (SELECT max(slot) + 1 FROM link_slot WHERE id_letter = "
+                   ":id_letter AND id_category = column1) FROM (VALUES "
+                       + values.join(',') + ")",
+                   {{":id_letter", letterId}}))
+        return -1;
+    QList<QPair<int, qint64>> counts;
+    qint64 total = 0;
+    while (query.next()) {
+        const qint64 count = query.value(1).toLongLong();
+        if (count > 0) {
+            counts.append({query.value(0).toInt(), count});
+            total += count;
+        }
+    }
+    if (total == 0)
+        return 0;
+    const QString statement = "SELECT ls.id_word, (SELECT count(*) FROM letter_x_category lc "
+                              "WHERE lc.id_letter = :id_letter AND lc.id_word = ls.id_word AND "
+                              "lc.id_category IN ("
+        + Config::Config::joinIds(categories)
+        + ")) FROM link_slot ls WHERE ls.id_letter = :id_letter AND ls.id_category = "
+          ":id_category AND ls.slot = :slot";
+    // A word is kept at least one time in (number of categories), so this rarely ends empty.
+    for (int tries = 0; tries < 64 * categories.size(); ++tries) {
+        qint64 position = qint64(random.bounded(quint64(total)));
+        int category = counts.first().first;
+        for (const auto &entry : counts) {
+            if (position < entry.second) {
+                category = entry.first;
+                break;
+            }
+            position -= entry.second;
+        }
+        if (!Sql::exec(query, statement,
+                       {{":id_letter", letterId}, {":id_category", category}, {":slot", position}})
+            || !query.next())
+            return -1;
+        const int links = query.value(1).toInt();
+        if (links > 0 && random.bounded(links) == 0)
+            return query.value(0).toInt();
+    }
+    return -1;
+}
+
+} // namespace
+
+int WordList::randomId(Config::Config *config, int letterId, bool useCategoryFilter,
+                       QRandomGenerator &random)
+{
+    QList<int> categories;
+    if (config && useCategoryFilter) {
+        // A category selected twice is one category: it must not count a link twice.
+        const QList<int> parsed = Config::Config::parseIds(config->categoryIds);
+        QSet<int> seen;
+        for (int id : parsed) {
+            if (!seen.contains(id)) {
+                seen.insert(id);
+                categories << id;
+            }
+        }
+    }
+    const int drawn = slotDraw(categories, letterId, random);
+    if (drawn >= 0)
+        return drawn;
+    // A file without positions (read-only, not migrated): the plain statement.
+    QSqlQuery query;
+    if (!Sql::exec(query,
+                   candidateIdsQuery(config, useCategoryFilter) + " ORDER BY RANDOM() LIMIT 1",
+                   {{":id_letter", letterId}})
+        || !query.next())
+        return 0;
+    return query.value(0).toInt();
+}
+
+void WordList::loadId(int wordId, Letter::Letter *letter)
+{
+    m_words.clear();
+    m_cursor = 0;
+    if (wordId <= 0)
+        return;
+    QSqlQuery query;
+    if (!Sql::exec(query, selectWord + "WHERE id = :id", {{":id", wordId}}) || !query.next())
+        return;
+    Word word;
+    word.fillFrom(query);
+    word.letter = letter;
+    m_words.append(word);
+}
+
 void WordList::loadRandom(Config::Config *config, Letter::Letter *letter, bool useCategoryFilter)
 {
     m_words.clear();
     m_cursor = 0;
     if (!letter)
         return;
-    QSqlQuery query;
-    if (!Sql::exec(query, randomQuery(config, useCategoryFilter), {{":id_letter", letter->id}})
-        || !query.isSelect())
-        return;
-    while (query.next()) {
-        Word word;
-        word.fillFrom(query);
-        word.letter = letter;
-        m_words.append(word);
-    }
+    loadId(randomId(config, letter->id, useCategoryFilter, *QRandomGenerator::global()), letter);
 }
 
 Word *WordList::next()

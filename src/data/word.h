@@ -5,6 +5,7 @@
 #include <memory>
 
 class QSqlQuery;
+class QRandomGenerator;
 
 namespace Letter {
 class Letter;
@@ -60,6 +61,13 @@ class WordList
 public:
     void loadByCategory(Category::Category *category);
     void loadRandom(Config::Config *config, Letter::Letter *letter, bool useCategoryFilter);
+    // The word of that id, referring to letter; none when it does not exist.
+    void loadId(int wordId, Letter::Letter *letter);
+
+    // The id of a random word of the letter under the category filter, every candidate
+    // equally likely; 0 when there is none.
+    static int randomId(Config::Config *config, int letterId, bool useCategoryFilter,
+                        QRandomGenerator &random);
 
     // Every word of a letter a draw may give, and the draw itself (each equally likely).
     // The ids of the words of the letter (":id_letter") that pass the category filter.

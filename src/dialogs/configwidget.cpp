@@ -6,6 +6,7 @@
 #include "data/database.h"
 #include "data/language.h"
 #include "data/letter.h"
+#include "data/review.h"
 #include "data/user.h"
 
 #include <QCheckBox>
@@ -71,6 +72,10 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
         tr("Mostrar la imagen, el video y la palabra con pausas entre ellos"), this);
     stopMotionBox->setObjectName("stopMotionBox");
     stopMotionBox->setChecked(config && config->value("stop-motion", userId) != 0);
+    // On for a new user: only a row that says 0 turns it off.
+    reviewBox = new QCheckBox(tr("Repasar las palabras falladas"), this);
+    reviewBox->setObjectName("reviewBox");
+    reviewBox->setChecked(Review::isOn(config, userId));
 
     showOrderLabel = new QLabel(tr("Orden de presentación de los elementos"), this);
     showOrderBox = new QComboBox(this);
@@ -109,6 +114,7 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     auto *optionsRow = new QHBoxLayout;
     optionsRow->addWidget(firstCapsBox);
     optionsRow->addWidget(stopMotionBox);
+    optionsRow->addWidget(reviewBox);
 
     auto *showOrderBlock = new QVBoxLayout;
     showOrderBlock->addWidget(showOrderLabel);
@@ -134,6 +140,14 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     listsRow->addLayout(lettersColumn);
     listsRow->addLayout(categoriesColumn);
 
+    // The draws read an empty selection as no filter at all; say so where the ticks are.
+    auto *emptyMeansAllLabel
+        = new QLabel(tr("Si no marca ninguna letra, se usan todas; si no marca ninguna categoría, "
+                        "se usan todas."),
+                     this);
+    emptyMeansAllLabel->setObjectName("emptyMeansAllLabel");
+    emptyMeansAllLabel->setWordWrap(true);
+
     auto *buttonsRow = new QHBoxLayout;
     buttonsRow->addWidget(acceptButton);
     buttonsRow->addWidget(cancelButton);
@@ -142,6 +156,7 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     layout->addLayout(optionsRow);
     layout->addLayout(showOrderBlock);
     layout->addLayout(listsRow);
+    layout->addWidget(emptyMeansAllLabel);
     layout->addLayout(buttonsRow);
 
     setWindowTitle(tr("Configuración"));
@@ -221,7 +236,9 @@ void ConfigWidget::slotDoIt()
     if (stopMotionBox->isChecked())
         rows.append({QStringLiteral("stop-motion"), 1});
     rows.append({QStringLiteral("show-order"), showOrderBox->currentIndex()});
-    if (!config->saveUser(userId, rows)) {
+    const bool review = reviewBox->isChecked();
+    if (!config->saveUser(userId, rows,
+                          [this, review] { return Review::setOn(config, userId, review); })) {
         Prompts::warn(this, tr("No se puede guardar la configuración"),
                       Database::withFailureReason(
                           tr("La configuración no se ha guardado; se mantiene la anterior.")));

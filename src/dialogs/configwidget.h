@@ -61,4 +61,5 @@ private:
     QListWidget *categoriesList = nullptr;
     QCheckBox *firstCapsBox = nullptr;
     QCheckBox *stopMotionBox = nullptr;
+    QCheckBox *reviewBox = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "keyboardmanager.h"
 
+#include "activities/letterrules.h"
+
 namespace {
 
 QList<int> letterKeys(const char *letters)
@@ -34,13 +36,7 @@ KeyboardManager::KeyboardManager(QObject *parent) : QObject(parent)
 
 bool KeyboardManager::isLetterKey(const QString &text, bool useCh, bool useLl) const
 {
-    if (text.size() != 1)
-        return false;
-    const QChar c = text.at(0);
-    if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) || c == QChar(0x00E7)
-        || c == QChar(0x00F1))
-        return true;
-    return (useCh && c == QLatin1Char(',')) || (useLl && c == QLatin1Char('.'));
+    return LetterRules::isLetterKey(text, {useCh, useLl});
 }
 
 int KeyboardManager::keyForLetter(const QString &letter) const

@@ -1,5 +1,7 @@
 #include "sequencewidget.h"
 
+#include "activities/letterrules.h"
+
 #include <QFileInfo>
 #include <QPixmap>
 #include <QTimer>
@@ -78,4 +80,23 @@ bool SequenceWidget::slotBack()
 void SequenceWidget::mouseReleaseEvent(QMouseEvent *)
 {
     slotPlay();
+}
+
+void SequenceWidget::setDigraphFlags(bool useCh, bool useLl)
+{
+    m_useCh = useCh;
+    m_useLl = useLl;
+}
+
+void SequenceWidget::loadStory(int story, int pages)
+{
+    m_currentFrame = 0;
+    m_frames.clear();
+    for (int page = 1; page <= pages; ++page)
+        m_frames << frameFolder + QStringLiteral("leer%1_%2.png").arg(story).arg(page);
+}
+
+void SequenceWidget::loadWord(const QString &word)
+{
+    m_frames = LetterRules::sequenceFrames(word, frameFolder, {m_useCh, m_useLl});
 }

@@ -74,6 +74,18 @@ int letterFileWidth(const QString &imageName)
     return base.size() > 1 ? 60 : 40;
 }
 
+void ensureBuilt(const QString &language)
+{
+    static QStringList built;
+    if (built.contains(language)) {
+        // The words of the last test go; the rest of the tree is the same for every test.
+        QDir(languageDir(language) + QStringLiteral("Letras")).removeRecursively();
+        return;
+    }
+    build(language);
+    built << language;
+}
+
 void build(const QString &language)
 {
     QDir(mediaRoot()).removeRecursively();

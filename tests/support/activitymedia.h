@@ -16,6 +16,8 @@ QString languageDir(const QString &language);
 
 // Builds (replacing) the whole tree for the given language name.
 void build(const QString &language);
+// Builds it once per test process; later calls only empty the words' folders.
+void ensureBuilt(const QString &language);
 // A word's folder with its picture; videos are left to the caller.
 QString addWordPicture(const QString &language, const QString &letter, const QString &fullName);
 

@@ -34,6 +34,8 @@ public:
     // Starts an activity as the third menu row would.
     void startActivity(int activity);
 
+    // The pace of the hand sequences in the window.
+    int sequenceInterval = 40;
     MainWindow *window = nullptr;
     MainWindowTestAccess access() { return MainWindowTestAccess(window); }
 

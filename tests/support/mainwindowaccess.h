@@ -1,22 +1,24 @@
 #pragma once
 
+#include "activities/activityengine.h"
+#include "app/appsources.h"
 #include "app/mainwindow.h"
+#include "engineaccess.h"
+#include "widgets/stageview.h"
 
-// Reaches the private widgets and activity state of the main window, so tests can drive
-// an activity and look at what it shows.
+// Reaches the private widgets of the main window, its stage and the engine's state, so tests
+// can drive an activity and look at what it shows.
 class MainWindowTestAccess
 {
 public:
     explicit MainWindowTestAccess(MainWindow *window) : w(window) { }
 
     auto &database() { return w->database; }
-    auto &keyboardManager() { return w->keyboardManager; }
     auto &userList() { return w->userList; }
     auto &letterList() { return w->letterList; }
     auto &wordList() { return w->wordList; }
     auto &categoryList() { return w->categoryList; }
     auto &config() { return w->config; }
-    auto &random() { return w->random; }
     auto &currentLanguage() { return w->currentLanguage; }
     auto &currentUser() { return w->currentUser; }
     auto &inputDialog() { return w->inputDialog; }
@@ -51,21 +53,7 @@ public:
     auto &stopMotionButton() { return w->stopMotionButton; }
     auto &arrowLeft() { return w->arrowLeft; }
     auto &arrowRight() { return w->arrowRight; }
-    auto &titleLabel() { return w->titleLabel; }
-    auto &orientationLabel() { return w->orientationLabel; }
-    auto &bottomLetterImage() { return w->bottomLetterImage; }
-    auto &wordImage() { return w->wordImage; }
-    auto &videoPlayer() { return w->videoPlayer; }
-    auto &noWordsWarning() { return w->noWordsWarning; }
-    auto &noRepeatWarning() { return w->noRepeatWarning; }
-    auto &handSequence() { return w->handSequence; }
-    auto &handLabel() { return w->handLabel; }
-    auto &feedbackLabel() { return w->feedbackLabel; }
-    auto &fluSequence() { return w->fluSequence; }
-    auto &storySequence() { return w->storySequence; }
     auto &splashPlayer() { return w->splashPlayer; }
-    auto &timer() { return w->timer; }
-    auto &letterLabels() { return w->letterLabels; }
     auto &fileMenuOpen() { return w->fileMenuOpen; }
     auto &splashActive() { return w->splashActive; }
     auto &exiting() { return w->exiting; }
@@ -74,33 +62,47 @@ public:
     auto &subSubMenuChoice() { return w->subSubMenuChoice; }
     auto &activeMenu() { return w->activeMenu; }
     auto &activeSubMenu() { return w->activeSubMenu; }
-    auto &activity() { return w->activity; }
-    auto &currentLetter() { return w->currentLetter; }
-    auto &currentWord() { return w->currentWord; }
-    auto &shownWord() { return w->shownWord; }
-    auto &typedLetter() { return w->typedLetter; }
-    auto &previousLetterId() { return w->previousLetterId; }
-    auto &previousWordId() { return w->previousWordId; }
-    auto &repeatAvailable() { return w->repeatAvailable; }
-    auto &keysEnabled() { return w->keysEnabled; }
-    auto &wordHidden() { return w->wordHidden; }
-    auto &stepIndex() { return w->stepIndex; }
-    auto &stepCount() { return w->stepCount; }
-    auto &stepPending() { return w->stepPending; }
-    auto &stopMotionRunning() { return w->stopMotionRunning; }
-    auto &stopMotionIndex() { return w->stopMotionIndex; }
-    auto &stopMotionLength() { return w->stopMotionLength; }
-    auto &stopMotionX() { return w->stopMotionX; }
-    auto &expectedText() { return w->expectedText; }
-    auto &typedText() { return w->typedText; }
-    auto &typedIndex() { return w->typedIndex; }
-    auto &wrongCount() { return w->wrongCount; }
-    auto &highlightIndex() { return w->highlightIndex; }
-    auto &highlightLabelIndex() { return w->highlightLabelIndex; }
-    auto &highlightedText() { return w->highlightedText; }
-    auto &heldLetter() { return w->heldLetter; }
-    auto &heldWord() { return w->heldWord; }
-    auto &heldShownWord() { return w->heldShownWord; }
+
+    AppSources *sources() { return w->m_sources; }
+
+    // The stage.
+    StageView *stage() { return w->m_stage; }
+    auto titleLabel() { return w->m_stage->titleLabel(); }
+    auto orientationLabel() { return w->m_stage->orientationLabel(); }
+    auto bottomLetterImage() { return w->m_stage->bottomLetterImage(); }
+    auto wordImage() { return w->m_stage->wordImage(); }
+    auto videoPlayer() { return w->m_stage->videoPlayer(); }
+    auto noWordsWarning() { return w->m_stage->noWordsWarning(); }
+    auto noRepeatWarning() { return w->m_stage->noRepeatWarning(); }
+    auto handSequence() { return w->m_stage->handSequence(); }
+    auto handLabel() { return w->m_stage->handLabel(); }
+    auto feedbackLabel() { return w->m_stage->feedbackLabel(); }
+    auto fluSequence() { return w->m_stage->fluSequence(); }
+    auto storySequence() { return w->m_stage->storySequence(); }
+    auto hintLabel() { return w->m_stage->hintLabel(); }
+    auto letterLabels() { return w->m_stage->letterLabels(); }
+
+    // The engine.
+    ActivityEngine *engine() { return w->m_engine; }
+    ActivityEngineTestAccess engineState() { return ActivityEngineTestAccess(w->m_engine); }
+    int activity() { return w->m_engine->activity(); }
+    const Letter::Letter *currentLetter() { return w->m_engine->currentLetter(); }
+    const Word::Word *currentWord() { return w->m_engine->currentWord(); }
+    const Word::Word *shownWord() { return w->m_engine->shownWord(); }
+    const Letter::Letter *typedLetter() { return w->m_engine->typedLetter(); }
+    int previousWordId() { return w->m_engine->previousWordId(); }
+    bool repeatAvailable() { return w->m_engine->repeatAvailable(); }
+    // Letters are taken (no wait for a video, the hands or the pause after them).
+    bool keysEnabled() { return w->m_engine->acceptsLetters(); }
+    bool wordHidden() { return w->m_engine->wordHidden(); }
+    int stepIndex() { return w->m_engine->stepIndex(); }
+    int stepCount() { return w->m_engine->stepCount(); }
+    bool stepPending() { return w->m_engine->wait() == ActivityEngine::Wait::Step; }
+    bool stopMotionRunning() { return w->m_engine->wait() == ActivityEngine::Wait::Build; }
+    QString expectedText() { return w->m_engine->expectedText(); }
+    QString typedText() { return w->m_engine->typedText(); }
+    int typedIndex() { return w->m_engine->typedIndex(); }
+    int wrongCount() { return w->m_engine->wrongCount(); }
 
     MainWindow *w;
 };

@@ -8,5 +8,7 @@ namespace TestClip {
 bool ffmpegAvailable();
 // A silent MPEG-4 .avi of the given length; creates the folders on the way.
 bool make(const QString &path, double seconds = 0.5, const QString &colour = "blue");
+// A file with a sound track and no picture at all.
+bool makeAudioOnly(const QString &path, double seconds = 0.5);
 
 } // namespace TestClip
