@@ -3,6 +3,7 @@
 #include "admin/categorywordwidget.h"
 #include "admin/mediawidget.h"
 #include "app/startup.h"
+#include "data/backup.h"
 #include "data/category.h"
 #include "data/language.h"
 #include "data/letter.h"
@@ -19,8 +20,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
+#include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTreeView>
 #include <memory>
@@ -124,7 +129,19 @@ private slots:
     void answeringNoRemovesNothingButForgetsSelection();
     void deletingWordWhoseFolderIsGoneStillRemovesRecord();
     void letterFolderWithoutRecordOffersAddButAddsNothing();
-    void folderWithoutWordRecordDeletesItsLetter();
+    void folderWithoutWordRecordDeletesOnlyThatFolder();
+    void deletingLetterTakesItsWordsAndLinks();
+    void refusedLetterDeleteLeavesRowsAndFolder();
+    void stagingLeftoversNeverBlockADelete();
+    void mountPointInsideAWordFolderIsNeverEntered();
+    void newWordWithATakenFullNameIsRefused_data();
+    void newWordWithATakenFullNameIsRefused();
+    void renamingOntoARecordWithoutFolderIsRefused();
+    void chosenFilesNeverCollide();
+    void hiddenMediumNameIsStoredVisible();
+    void backupRestoresUsersSettingsAndWords();
+    void badCopyIsRefusedAndChangesNothing_data();
+    void badCopyIsRefusedAndChangesNothing();
     void removalNeverFollowsSymbolicLinks();
     void removalRefusesFoldersOutsideLetters_data();
     void removalRefusesFoldersOutsideLetters();
@@ -372,6 +389,8 @@ void TestAdmin::hostileFullNameIsRefusedAndChangesNothing_data()
         {"slash", "a/b"},
         {"absolute", "/tmp/qv-fuera"},
         {"backslash", "a\\..\\b"},
+        {"backslash without dots", "a\\b"},
+        {"leading dot", ".oculto"},
         {"blanks only", "   "},
         {"tab only", "\t"},
         {"too long", QString(101, 'x')},
@@ -648,7 +667,7 @@ void TestAdmin::letterFolderWithoutRecordOffersAddButAddsNothing()
     QCOMPARE(QApplication::topLevelWidgets().size(), before);
 }
 
-void TestAdmin::folderWithoutWordRecordDeletesItsLetter()
+void TestAdmin::folderWithoutWordRecordDeletesOnlyThatFolder()
 {
     addCasa();
     tree->addWordFolder("A", "sin registro", {"x.png"});
@@ -659,12 +678,270 @@ void TestAdmin::folderWithoutWordRecordDeletesItsLetter()
     QVERIFY(access.deleteWord()->isEnabled());
     QVERIFY(!access.word());
     window.slotDeleteLetter();
+    QCOMPARE(prompts->prompts.first().title, QString("Eliminar carpeta"));
+    QVERIFY(prompts->prompts.first().text.contains("sin registro"));
+    QCOMPARE(prompts->lastText(),
+             QString("La carpeta sin registro ha sido eliminada exitosamente."));
+    QCOMPARE(count("letter", QString("id = %1").arg(letterA.id)), 1);
+    QCOMPARE(count("word"), 1);
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()),
+             QStringList({"A", "A/casa", "A/casa/casa-labial.avi", "A/casa/casa-senas.avi",
+                          "A/casa/casa.png", "B"}));
+}
+
+void TestAdmin::deletingLetterTakesItsWordsAndLinks()
+{
+    addCasa();
+    const int arbol = TestDatabase::addWord("arbol", letterA.id);
+    TestDatabase::link(arbol, food);
+    const int other = TestDatabase::addWord("barco", letterA.id + 1);
+    TestDatabase::link(other, food);
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(tree->lettersRoot() + "/A");
+    window.slotDeleteLetter();
     QCOMPARE(prompts->prompts.first().title, QString("Eliminar letra"));
+    QVERIFY2(prompts->prompts.first().text.contains("(2 palabra(s))"),
+             qPrintable(prompts->prompts.first().text));
     QCOMPARE(prompts->lastText(), QString("La letra A ha sido eliminada exitosamente."));
     QCOMPARE(count("letter", QString("id = %1").arg(letterA.id)), 0);
-    // The letter's word rows stay, as for any removed letter.
     QCOMPARE(count("word"), 1);
+    QCOMPARE(count("word_x_category"), 1);
+    QCOMPARE(count("letter_x_category"), 1);
     QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()), QStringList({"B"}));
+}
+
+void TestAdmin::refusedLetterDeleteLeavesRowsAndFolder()
+{
+    addCasa();
+    QVERIFY(TestDatabase::exec("CREATE TRIGGER refuse BEFORE DELETE ON letter "
+                               "BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    const QStringList before = MediaTreeFixture::listTree(tree->lettersRoot());
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(tree->lettersRoot() + "/A");
+    window.slotDeleteLetter();
+    QCOMPARE(prompts->lastTitle(), QString("Error"));
+    QCOMPARE(prompts->lastText(),
+             QString("La letra A no ha podido ser eliminada; no se ha borrado nada."));
+    QCOMPARE(count("letter", QString("id = %1").arg(letterA.id)), 1);
+    QCOMPARE(count("word"), 1);
+    QCOMPARE(count("word_x_category"), 1);
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()), before);
+}
+
+void TestAdmin::stagingLeftoversNeverBlockADelete()
+{
+    addCasa();
+    const QString wordDir = tree->lettersRoot() + "/A/casa";
+    MediaTreeFixture::writeFile(wordDir + "/.qv-image-casa.png", "half");
+    MediaTreeFixture::writeFile(wordDir + "/.qv-stage-77-sign", "half");
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(wordDir);
+    window.slotDeleteLetter();
+    QVERIFY(!QFileInfo::exists(wordDir));
+    QCOMPARE(prompts->lastText(), QString("La palabra casa ha sido eliminada exitosamente."));
+}
+
+void TestAdmin::mountPointInsideAWordFolderIsNeverEntered()
+{
+    addCasa();
+    const QString wordDir = tree->lettersRoot() + "/A/casa";
+    const QString mounted = wordDir + "/montado";
+    QDir().mkpath(mounted);
+    const QString outside = QFileInfo(tree->sourceFile("disco/precioso.txt", "x")).absolutePath();
+    if (QProcess::execute("mount", {"--bind", outside, mounted}) != 0)
+        QSKIP("bind mounts are not allowed here");
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    AdmWindowTestAccess access(&window);
+    window.setLanguage(&language);
+    access.click(wordDir);
+    window.slotDeleteLetter();
+    const bool kept = QFileInfo(outside + "/precioso.txt").isFile();
+    QProcess::execute("umount", {mounted});
+    QVERIFY(kept);
+    QCOMPARE(prompts->lastTitle(), QString("Error"));
+    QCOMPARE(prompts->lastText(),
+             QString("El directorio casa no ha podido ser eliminado. Quedan: montado."));
+}
+
+void TestAdmin::newWordWithATakenFullNameIsRefused_data()
+{
+    QTest::addColumn<bool>("folder");
+    QTest::addColumn<bool>("record");
+    QTest::newRow("folder and record") << true << true;
+    QTest::newRow("record only") << false << true;
+    QTest::newRow("folder only") << true << false;
+}
+
+void TestAdmin::newWordWithATakenFullNameIsRefused()
+{
+    QFETCH(bool, folder);
+    QFETCH(bool, record);
+    int id = 0;
+    if (record) {
+        id = TestDatabase::addWord("casa", letterA.id);
+        TestDatabase::link(id, animals);
+    }
+    if (folder)
+        tree->addWordFolder("A", "casa", {"casa.png", "casa-senas.avi", "casa-labial.avi"});
+    const QStringList treeBefore = MediaTreeFixture::listTree(tree->lettersRoot());
+    const QString rowsBefore = scalarText("SELECT group_concat(id || name || fullName || image "
+                                          "|| sign || lips, ',') FROM word");
+    auto dialog = newWordDialog();
+    QSignalSpy done(dialog.get(), &MediaWidget::done);
+    dialog->show();
+    fillNewWord(dialog.get(), "casa");
+    setField(dialog.get(), "imageField", tree->sourceFile("casa.png", "other picture"));
+    dialog->slotDoIt();
+
+    QCOMPARE(prompts->lastTitle(), QString("Descripción no válida."));
+    QCOMPARE(prompts->lastText(),
+             QString("Ya existe una palabra con la descripción casa en la "
+                     "letra A; no se ha cambiado nada."));
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()), treeBefore);
+    QCOMPARE(scalarText("SELECT group_concat(id || name || fullName || image || sign || lips, "
+                        "',') FROM word"),
+             rowsBefore);
+    QCOMPARE(count("word_x_category"), record ? 1 : 0);
+    QCOMPARE(done.count(), 0);
+    QVERIFY(dialog->isVisible());
+}
+
+void TestAdmin::renamingOntoARecordWithoutFolderIsRefused()
+{
+    const int id = addCasa();
+    TestDatabase::addWord("arbol", letterA.id);
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    setField(&dialog, "fullNameField", "arbol");
+    dialog.slotDoIt();
+    QCOMPARE(prompts->lastTitle(), QString("Descripción no válida."));
+    QVERIFY(QFileInfo(tree->lettersRoot() + "/A/casa/casa.png").isFile());
+    QVERIFY(!QFileInfo::exists(tree->lettersRoot() + "/A/arbol"));
+    QCOMPARE(count("word", "fullName = 'arbol'"), 1);
+    QCOMPARE(count("word", "fullName = 'casa'"), 1);
+}
+
+void TestAdmin::chosenFilesNeverCollide()
+{
+    const int id = addCasa();
+    const QString folder = tree->lettersRoot() + "/A/casa";
+    MediaTreeFixture::writeFile(folder + "/suelto.png", "stray");
+    Word::Word word;
+    QVERIFY(word.loadById(id));
+    MediaWidget dialog(&language, &letterA, &categoryList, &word);
+    setField(&dialog, "imageField", tree->sourceFile("suelto.png", "new picture"));
+    setField(&dialog, "signField", tree->sourceFile("senas/video.avi", "sign"));
+    setField(&dialog, "lipsField", tree->sourceFile("labios/video.avi", "lips"));
+    dialog.slotDoIt();
+
+    QCOMPARE(
+        scalarText(
+            QString("SELECT image || '|' || sign || '|' || lips FROM word WHERE id = %1").arg(id)),
+        QString("suelto-2.png|video.avi|video-2.avi"));
+    QCOMPARE(MediaTreeFixture::listTree(folder),
+             QStringList({"suelto-2.png", "suelto.png", "video-2.avi", "video.avi"}));
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/suelto.png"), QByteArray("stray"));
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/suelto-2.png"), QByteArray("new picture"));
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/video.avi"), QByteArray("sign"));
+    QCOMPARE(MediaTreeFixture::readFile(folder + "/video-2.avi"), QByteArray("lips"));
+}
+
+void TestAdmin::hiddenMediumNameIsStoredVisible()
+{
+    auto dialog = newWordDialog();
+    fillNewWord(dialog.get(), "arbol");
+    setField(dialog.get(), "imageField", tree->sourceFile(".x.png", "png"));
+    dialog->slotDoIt();
+    QCOMPARE(scalarText("SELECT image FROM word"), QString("x.png"));
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot() + "/A/arbol"),
+             QStringList({"arbol-labial.avi", "arbol-senas.avi", "x.png"}));
+}
+
+void TestAdmin::backupRestoresUsersSettingsAndWords()
+{
+    addCasa();
+    TestDatabase::exec("INSERT INTO user (name) VALUES ('Ana')");
+    TestDatabase::setSwitch("letter", letterA.id, 1);
+    QTemporaryDir place;
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    window.setLanguage(&language);
+    prompts->files << place.path();
+    window.slotBackup();
+    const QString copy
+        = place.path() + "/quelvanto-copia-" + QDate::currentDate().toString("yyyy-MM-dd");
+    QCOMPARE(prompts->lastText(), QString("La copia de seguridad se guardó en %1.").arg(copy));
+    QVERIFY(QFileInfo(copy + "/bd").isFile());
+    QVERIFY(QFileInfo(copy + "/media/" + languageName + "/Letras/A/casa/casa.png").isFile());
+
+    // The school loses its word, its user and her settings...
+    TestDatabase::exec("DELETE FROM word");
+    TestDatabase::exec("DELETE FROM user");
+    TestDatabase::exec("DELETE FROM config");
+    QDir(tree->lettersRoot() + "/A/casa").removeRecursively();
+    // ... and gets them back.
+    prompts->files << copy;
+    window.slotRestore();
+    QVERIFY2(prompts->lastTitle() == "Restaurar copia", qPrintable(prompts->lastText()));
+    QCOMPARE(count("word", "fullName = 'casa'"), 1);
+    QCOMPARE(count("word_x_category"), 1);
+    QCOMPARE(count("user", "name = 'Ana'"), 1);
+    QCOMPARE(count("config", QString("key = 'letter' AND data = %1").arg(letterA.id)), 1);
+    QVERIFY(QFileInfo(tree->lettersRoot() + "/A/casa/casa.png").isFile());
+    // The state before the restore is kept as a copy of its own.
+    const QStringList kept = QDir(place.path()).entryList({"quelvanto-anterior-*"}, QDir::Dirs);
+    QCOMPARE(kept.size(), 1);
+    QVERIFY(QFileInfo(place.path() + "/" + kept.first() + "/bd").isFile());
+}
+
+void TestAdmin::badCopyIsRefusedAndChangesNothing_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::newRow("no database") << "remove bd";
+    QTest::newRow("not a database") << "junk bd";
+    QTest::newRow("missing table") << "drop table";
+    QTest::newRow("no media") << "remove media";
+}
+
+void TestAdmin::badCopyIsRefusedAndChangesNothing()
+{
+    QFETCH(QString, damage);
+    addCasa();
+    QTemporaryDir place;
+    const Backup::Result made = Backup::create(place.path(), language.mediaPath());
+    QVERIFY2(made.ok, qPrintable(made.error));
+    if (damage == "remove bd")
+        QFile::remove(made.folder + "/bd");
+    else if (damage == "junk bd")
+        MediaTreeFixture::writeFile(made.folder + "/bd", "this is no database");
+    else if (damage == "remove media")
+        QDir(made.folder + "/media").removeRecursively();
+    else {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "copy");
+        other.setDatabaseName(made.folder + "/bd");
+        QVERIFY(other.open());
+        QSqlQuery(other).exec("DROP TABLE user");
+        other.close();
+        other = QSqlDatabase();
+        QSqlDatabase::removeDatabase("copy");
+    }
+    TestDatabase::exec("INSERT INTO user (name) VALUES ('Luis')");
+    const QStringList treeBefore = MediaTreeFixture::listTree(tree->lettersRoot());
+    AdmWindow window(&letterList, &wordList, &categoryList);
+    window.setLanguage(&language);
+    prompts->files << made.folder;
+    window.slotRestore();
+    QCOMPARE(prompts->lastTitle(), QString("Error"));
+    QVERIFY(prompts->lastText().startsWith("La copia no se puede restaurar: "));
+    QCOMPARE(count("user", "name = 'Luis'"), 1);
+    QCOMPARE(MediaTreeFixture::listTree(tree->lettersRoot()), treeBefore);
+    QCOMPARE(QDir(place.path()).entryList({"quelvanto-anterior-*"}, QDir::Dirs), QStringList());
 }
 
 void TestAdmin::removalNeverFollowsSymbolicLinks()
@@ -706,6 +983,8 @@ void TestAdmin::removalRefusesFoldersOutsideLetters_data()
                                           << "root";
     QTest::newRow("word inside a linked letter") << "linked/x"
                                                  << "outside";
+    QTest::newRow("folder beside the root named like it") << "root-copia/A"
+                                                          << "root-copia";
 }
 
 void TestAdmin::removalRefusesFoldersOutsideLetters()
@@ -713,6 +992,8 @@ void TestAdmin::removalRefusesFoldersOutsideLetters()
     QFETCH(QString, target);
     QFETCH(QString, kept);
     tree->addWordFolder("A", "casa", {"casa.png"});
+    QDir().mkpath(tree->lettersRoot() + "-copia/A");
+    MediaTreeFixture::writeFile(tree->lettersRoot() + "-copia/A/casa.png", "copy");
     const QString outside = QFileInfo(tree->sourceFile("x/file.txt", "x")).absolutePath();
     QVERIFY(QFile::link(QFileInfo(outside).absolutePath(), tree->lettersRoot() + "/linked"));
     AdmWindow window(&letterList, &wordList, &categoryList);
@@ -740,7 +1021,11 @@ void TestAdmin::hiddenFileKeepsFolderAndNamesIt()
     window.slotDeleteLetter();
     QCOMPARE(MediaTreeFixture::listTree(wordDir), QStringList({".oculto"}));
     QCOMPARE(prompts->lastTitle(), QString("Error"));
-    QCOMPARE(prompts->lastText(), QString("El directorio casa no ha podido ser eliminado."));
+    QCOMPARE(prompts->lastText(),
+             QString("El directorio casa no ha podido ser eliminado. Quedan: .oculto."));
+    // A folder that stays is no success.
+    for (const PromptRecorder::Prompt &prompt : prompts->prompts)
+        QVERIFY(!prompt.text.contains("exitosamente"));
 }
 
 void TestAdmin::wordAddedFromWindowAppearsInTree()

@@ -84,6 +84,9 @@ private slots:
     void letterDeletedMeanwhileIsNotWritten();
     void letterStoredTwiceIsWrittenOnce();
     void theMainWindowsLetterStaysValid();
+    void failedSaveKeepsThePreviousSettings_data();
+    void failedSaveKeepsThePreviousSettings();
+    void dialogKeepsNoPointerToTheUser();
     void reviewIsOnForNewUsersAndKeptWhenTurnedOff();
 
 private:
@@ -332,6 +335,46 @@ void TestConfigWidget::theMainWindowsLetterStaysValid()
     letterList.reset();
     QCOMPARE(letterList.next(), drawn);
     QCOMPARE(drawn->name, name);
+}
+
+void TestConfigWidget::failedSaveKeepsThePreviousSettings_data()
+{
+    QTest::addColumn<QString>("refusedKey");
+    QTest::newRow("a letter row refused") << "letter";
+    QTest::newRow("the last row refused") << "show-order";
+}
+
+void TestConfigWidget::failedSaveKeepsThePreviousSettings()
+{
+    QFETCH(QString, refusedKey);
+    TestDatabase::setSwitch("letter", letterA, user.id);
+    TestDatabase::setSwitch("show-order", 3, user.id);
+    config.load(user.id);
+    const QStringList before = storedRows(user.id);
+    QVERIFY(TestDatabase::exec("CREATE TRIGGER refuse BEFORE INSERT ON config WHEN NEW.key = '"
+                               + refusedKey + "' BEGIN SELECT RAISE(ABORT, 'refused'); END"));
+    auto dialog = makeDialog();
+    QSignalSpy done(dialog.get(), &ConfigWidget::done);
+    dialog->show();
+    entry(dialog.get(), "lettersList", "B")->setCheckState(Qt::Checked);
+    click(dialog.get(), "acceptButton");
+
+    QCOMPARE(storedRows(user.id), before);
+    QCOMPARE(config.letterIds, QString::number(letterA));
+    QCOMPARE(prompts->prompts.size(), 1);
+    QCOMPARE(prompts->lastText(),
+             QString("La configuración no se ha guardado; se mantiene la anterior."));
+    QCOMPARE(done.count(), 0);
+    QVERIFY(dialog->isVisible());
+}
+
+void TestConfigWidget::dialogKeepsNoPointerToTheUser()
+{
+    auto owned = std::make_unique<User::User>(user);
+    ConfigWidget dialog(owned.get(), &language, &letterList, &categoryList, &config);
+    owned.reset(); // the main window chose someone else meanwhile
+    click(&dialog, "acceptButton");
+    QCOMPARE(storedRows(user.id), QStringList({"show-order=0"}));
 }
 
 void TestConfigWidget::reviewIsOnForNewUsersAndKeptWhenTurnedOff()

@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -53,6 +54,7 @@ private slots:
     void choosingAUserSetsSequencesAndStartsActivity20_data();
     void choosingAUserSetsSequencesAndStartsActivity20();
     void configDoneRestartsOnlyOnce();
+    void configurationDialogIsOneAndFollowsTheUser();
     void fingerSpellingEndSchedulesOneNextItem();
 
     void missingOpeningVideosOpenTheUserChooser();
@@ -127,9 +129,10 @@ MainWindow *MainWindowTest::makeWindow()
 
 void MainWindowTest::chooseUser(MainWindow *window)
 {
-    auto *user = new User::User;
-    QVERIFY(user->findByName("Ana"));
-    window->slotChooseUser(user);
+    // The window copies the record: the chooser keeps its own.
+    User::User user;
+    QVERIFY(user.findByName("Ana"));
+    window->slotChooseUser(&user);
 }
 
 void MainWindowTest::menuClicksLeadToActivity_data()
@@ -459,6 +462,42 @@ void MainWindowTest::choosingAUserSetsSequencesAndStartsActivity20()
     QVERIFY(access.subMenu1()->selected);
     window->slotLeer1();
     QCOMPARE(access.storySequence()->frameFolder, window->storiesPath());
+}
+
+void MainWindowTest::configurationDialogIsOneAndFollowsTheUser()
+{
+    TestDatabase::exec("INSERT INTO user (name) VALUES ('Luis')");
+    MainWindow *window = makeWindow();
+    MainWindowTestAccess access(window);
+    chooseUser(window);
+    User::User *record = access.currentUser();
+    window->slotConfig();
+    QPointer<ConfigWidget> first = access.configWidget();
+    QVERIFY(first && first->isVisible());
+    window->slotConfig();
+    QCOMPARE(access.configWidget(), first.data());
+    int shown = 0;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        shown += qobject_cast<ConfigWidget *>(top) && top->isVisible() ? 1 : 0;
+    QCOMPARE(shown, 1);
+
+    // The same user again keeps the dialog and the window's own record.
+    chooseUser(window);
+    QCOMPARE(access.configWidget(), first.data());
+    QCOMPARE(access.currentUser(), record);
+
+    // Another user: the dialog of the previous one goes.
+    {
+        User::User luis;
+        QVERIFY(luis.findByName("Luis"));
+        window->slotChooseUser(&luis);
+    }
+    QCOMPARE(access.currentUser()->name, QString("Luis"));
+    QVERIFY(!access.configWidget());
+    QTRY_VERIFY(!first);
+    window->slotConfig();
+    QVERIFY(access.configWidget());
+    QVERIFY(access.configWidget()->isVisible());
 }
 
 void MainWindowTest::configDoneRestartsOnlyOnce()

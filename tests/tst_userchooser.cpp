@@ -1,6 +1,7 @@
 #include "data/user.h"
 #include "dialogs/inputdialog.h"
 #include "messageboxanswerer.h"
+#include "promptrecorder.h"
 #include "testdatabase.h"
 
 #include <QComboBox>
@@ -44,17 +45,25 @@ private slots:
     void loginAnnouncesTheUserTwiceAndCloses();
     void cannotCloseWithoutAChoice();
     void reopeningForgetsTheChosenUser();
+    void reopenedChooserShowsNothingChosenAndDeletesNobody();
+    void deletingAsksNamingTheChildAndTakesTheSettings_data();
+    void deletingAsksNamingTheChildAndTakesTheSettings();
+    void highlightedButNotChosenEntryIsNeverDeleted();
+    void loneUserLogsInWithoutOpeningTheList();
+    void overlongNameIsRefusedAndKeepsTheDialogNarrow();
 
 private:
     static int userCount() { return TestDatabase::scalar("SELECT COUNT(*) FROM user").toInt(); }
 
     TestDatabase *m_db = nullptr;
+    PromptRecorder *m_prompts = nullptr;
 };
 
 void UserChooserTest::init()
 {
     m_db = new TestDatabase;
     QVERIFY(m_db->isOpen());
+    m_prompts = new PromptRecorder;
     for (const char *name : {"Marta", "Ana", "Luis"}) {
         User::User user;
         user.name = QString::fromLatin1(name);
@@ -64,6 +73,8 @@ void UserChooserTest::init()
 
 void UserChooserTest::cleanup()
 {
+    delete m_prompts;
+    m_prompts = nullptr;
     delete m_db;
     m_db = nullptr;
 }
@@ -78,7 +89,9 @@ void UserChooserTest::listsUsersByNameWithTheirIds()
     QCOMPARE(access.combo()->itemText(2), QString("Marta"));
     QCOMPARE(access.combo()->itemData(1).toInt(),
              TestDatabase::scalar("SELECT id FROM user WHERE name = 'Luis'").toInt());
-    QCOMPARE(access.combo()->currentIndex(), 0);
+    // Nothing is chosen until an entry is picked.
+    QCOMPARE(access.combo()->currentIndex(), -1);
+    QVERIFY(access.name()->text().isEmpty());
     QCOMPARE(access.status(), QString("Por favor seleccione un usuario."));
     QVERIFY(!access.add()->isEnabled());
     QVERIFY(!access.remove()->isEnabled());
@@ -143,8 +156,8 @@ void UserChooserTest::addReportsInTheStatusBar()
     QCOMPARE(access.combo()->count(), users);
     QVERIFY(access.name()->text().isEmpty());
     QVERIFY(!access.add()->isEnabled());
-    // The list is refilled in name order; its first entry is current, not the new user.
-    QCOMPARE(access.combo()->currentIndex(), 0);
+    // The list is refilled in name order; nothing is current, not even the new user.
+    QCOMPARE(access.combo()->currentIndex(), -1);
 }
 
 void UserChooserTest::emptyNameWritesNothing()
@@ -168,6 +181,7 @@ void UserChooserTest::deleteRemovesTheSelectedUser()
     access.remove()->setEnabled(true);
     QTest::mouseClick(access.remove(), Qt::LeftButton);
     QCOMPARE(access.status(), QString("El usuario Luis ha sido eliminado del sistema."));
+    QCOMPARE(m_prompts->prompts.size(), 1);
     QCOMPARE(userCount(), 2);
     QCOMPARE(access.combo()->count(), 2);
     QCOMPARE(access.combo()->itemText(1), QString("Marta"));
@@ -223,6 +237,7 @@ void UserChooserTest::reopeningForgetsTheChosenUser()
     InputDialog dialog(&list);
     InputDialogTestAccess access(&dialog);
     dialog.show();
+    access.combo()->setCurrentIndex(0);
     access.login()->setEnabled(true);
     QTest::mouseClick(access.login(), Qt::LeftButton);
     QVERIFY(dialog.chosenUser());
@@ -234,6 +249,120 @@ void UserChooserTest::reopeningForgetsTheChosenUser()
     QVERIFY(!dialog.close());
     QCOMPARE(watcher.texts.size(), 1);
     QVERIFY(dialog.isVisible());
+}
+
+void UserChooserTest::reopenedChooserShowsNothingChosenAndDeletesNobody()
+{
+    User::UserList list;
+    InputDialog dialog(&list);
+    InputDialogTestAccess access(&dialog);
+    dialog.show();
+    access.combo()->setCurrentIndex(1); // Luis
+    QCOMPARE(access.name()->text(), QString("Luis"));
+    QVERIFY(access.login()->isEnabled());
+    QTest::mouseClick(access.login(), Qt::LeftButton);
+    QCOMPARE(dialog.chosenUser()->name, QString("Luis"));
+
+    // Archivo -> Usuario: the main window prepares the dialog again.
+    dialog.setUserList(&list);
+    dialog.show();
+    QCOMPARE(access.combo()->currentIndex(), -1);
+    QVERIFY(access.name()->text().isEmpty());
+    QVERIFY(!access.login()->isEnabled());
+    QVERIFY(!access.remove()->isEnabled());
+    access.remove()->setEnabled(true); // even forced, Eliminar finds nobody to delete
+    QTest::mouseClick(access.remove(), Qt::LeftButton);
+    QCOMPARE(userCount(), 3);
+    QVERIFY(m_prompts->prompts.isEmpty());
+}
+
+void UserChooserTest::deletingAsksNamingTheChildAndTakesTheSettings_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("Sí deletes user and settings") << true;
+    QTest::newRow("No deletes nothing") << false;
+}
+
+void UserChooserTest::deletingAsksNamingTheChildAndTakesTheSettings()
+{
+    QFETCH(bool, answer);
+    const int ana = TestDatabase::scalar("SELECT id FROM user WHERE name = 'Ana'").toInt();
+    TestDatabase::setSwitch("letter", 3, ana);
+    TestDatabase::setSwitch("show-order", 2, ana);
+    TestDatabase::setSwitch("use-ch", 1, 0);
+    User::UserList list;
+    InputDialog dialog(&list);
+    InputDialogTestAccess access(&dialog);
+    access.combo()->setCurrentIndex(0);
+    m_prompts->answers << answer;
+    QTest::mouseClick(access.remove(), Qt::LeftButton);
+
+    QCOMPARE(m_prompts->prompts.size(), 1);
+    QCOMPARE(m_prompts->prompts.first().kind, Prompts::Kind::Question);
+    QCOMPARE(m_prompts->prompts.first().text,
+             QString("¿Eliminar al usuario Ana y su configuración?"));
+    QCOMPARE(userCount(), answer ? 2 : 3);
+    QCOMPARE(
+        TestDatabase::scalar(QString("SELECT COUNT(*) FROM config WHERE id_user = %1").arg(ana))
+            .toInt(),
+        answer ? 0 : 2);
+    // The language-wide switches stay whatever happens.
+    QCOMPARE(TestDatabase::scalar("SELECT COUNT(*) FROM config WHERE id_user = 0").toInt(), 1);
+}
+
+void UserChooserTest::highlightedButNotChosenEntryIsNeverDeleted()
+{
+    User::UserList list;
+    InputDialog dialog(&list);
+    InputDialogTestAccess access(&dialog);
+    access.combo()->setCurrentIndex(0); // Ana is shown
+    // Luis highlighted in the open list, which is then left with Escape.
+    emit access.combo()->highlighted(1);
+    emit access.combo()->textHighlighted(access.combo()->itemText(1));
+    QCOMPARE(access.name()->text(), QString("Luis"));
+    QTest::mouseClick(access.remove(), Qt::LeftButton);
+    QCOMPARE(userCount(), 3);
+    QVERIFY(m_prompts->prompts.isEmpty());
+    // The field shows the list's entry again.
+    QCOMPARE(access.name()->text(), QString("Ana"));
+}
+
+void UserChooserTest::loneUserLogsInWithoutOpeningTheList()
+{
+    TestDatabase::exec("DELETE FROM user WHERE name <> 'Ana'");
+    User::UserList list;
+    InputDialog dialog(&list);
+    InputDialogTestAccess access(&dialog);
+    dialog.show();
+    QCOMPARE(access.combo()->currentIndex(), 0);
+    QCOMPARE(access.name()->text(), QString("Ana"));
+    QVERIFY(access.login()->isEnabled());
+    QTest::mouseClick(access.login(), Qt::LeftButton);
+    QVERIFY(dialog.chosenUser());
+    QCOMPARE(dialog.chosenUser()->name, QString("Ana"));
+    QVERIFY(!dialog.isVisible());
+}
+
+void UserChooserTest::overlongNameIsRefusedAndKeepsTheDialogNarrow()
+{
+    User::UserList list;
+    InputDialog dialog(&list);
+    InputDialogTestAccess access(&dialog);
+    access.name()->setText(QString(User::maxNameLength + 1, 'x'));
+    access.add()->setEnabled(true);
+    QTest::mouseClick(access.add(), Qt::LeftButton);
+    QCOMPARE(userCount(), 3);
+    QCOMPARE(access.status(),
+             QString("El nombre de usuario no puede tener más de %1 caracteres.")
+                 .arg(User::maxNameLength));
+
+    // A long name already in the database does not stretch the dialog.
+    User::User longName;
+    longName.name = QString(1000, 'm');
+    QVERIFY(longName.save());
+    dialog.setUserList(&list);
+    dialog.adjustSize();
+    QVERIFY2(dialog.width() < 1000, qPrintable(QString::number(dialog.width())));
 }
 
 QTEST_MAIN(UserChooserTest)

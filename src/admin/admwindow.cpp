@@ -5,10 +5,13 @@
 #include "admin/mediawidget.h"
 #include "admin/progresswindow.h"
 #include "admin/prompts.h"
+#include "data/backup.h"
 #include "data/category.h"
+#include "data/database.h"
 #include "data/language.h"
 #include "data/letter.h"
 #include "data/word.h"
+#include "data/wordsave.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,9 +21,12 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
+#include <QSqlDatabase>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <sys/stat.h>
 
 namespace {
 
@@ -29,6 +35,27 @@ QString withoutTrailingSlash(QString path)
     while (path.size() > 1 && path.endsWith('/'))
         path.chop(1);
     return path;
+}
+
+// Every mount point, bind mounts of the same file system included (their device is the same).
+QSet<QString> mountPoints()
+{
+    QSet<QString> points;
+    QFile file(QStringLiteral("/proc/self/mountinfo"));
+    if (!file.open(QIODevice::ReadOnly))
+        return points;
+    for (const QByteArray &line : file.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() < 5)
+            continue;
+        QByteArray path = fields.at(4);
+        // Blanks and the like come octal-escaped ("\040").
+        for (int at = path.indexOf('\\'); at >= 0 && at + 3 < path.size();
+             at = path.indexOf('\\', at + 1))
+            path.replace(at, 4, QByteArray(1, char(path.mid(at + 1, 3).toInt(nullptr, 8))));
+        points.insert(QFile::decodeName(path));
+    }
+    return points;
 }
 
 // Escape and the title bar only hide a dialog; every way out ends in finished().
@@ -47,7 +74,8 @@ AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
     setWindowFlags(Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint);
 
     directoryModel = new QFileSystemModel(this);
-    directoryModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    // Hidden folders are listed too: a word whose full name starts with a dot stays editable.
+    directoryModel->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Hidden);
     // Renaming in the tree would bypass the records.
     directoryModel->setReadOnly(true);
     mediaTree = new QTreeView(this);
@@ -121,9 +149,23 @@ AdmWindow::AdmWindow(Letter::LetterList *letterList, Word::WordList *wordList,
     progressButton->setObjectName("progressButton");
     connect(progressButton, &QPushButton::clicked, this, &AdmWindow::slotProgress);
 
+    backupButton = new QPushButton(tr("Copia de seguridad"), this);
+    restoreButton = new QPushButton(tr("Restaurar copia"), this);
+    backupButton->setObjectName("backupButton");
+    restoreButton->setObjectName("restoreButton");
+    backupButton->setEnabled(false);
+    restoreButton->setEnabled(false);
+    connect(backupButton, &QPushButton::clicked, this, &AdmWindow::slotBackup);
+    connect(restoreButton, &QPushButton::clicked, this, &AdmWindow::slotRestore);
+    auto *backupRow = new QHBoxLayout;
+    backupRow->addWidget(progressButton);
+    backupRow->addStretch();
+    backupRow->addWidget(backupButton);
+    backupRow->addWidget(restoreButton);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(tabWidget);
-    layout->addWidget(progressButton);
+    layout->addLayout(backupRow);
     setWindowTitle(tr("Administrador de Medios"));
     resize(480, 320);
 }
@@ -133,11 +175,69 @@ AdmWindow::~AdmWindow() = default;
 void AdmWindow::setLanguage(Language::Language *language)
 {
     currentLanguage = language;
+    // Saves interrupted by a crash are finished or undone before anything is shown.
+    if (currentLanguage)
+        WordSave::recoverAll(lettersRoot());
     lettersHeader->setText(tr("Medios instalados"));
     lettersPage->setEnabled(true);
     categoriesPage->setEnabled(true);
     tabWidget->setTabEnabled(1, true);
+    backupButton->setEnabled(currentLanguage != nullptr);
+    restoreButton->setEnabled(currentLanguage != nullptr);
     slotTabs(0);
+}
+
+void AdmWindow::slotBackup()
+{
+    if (!currentLanguage)
+        return;
+    const QString parent = Prompts::chooseFolder(this, tr("Elegir dónde guardar la copia"));
+    if (parent.isEmpty())
+        return;
+    const Backup::Result result = Backup::create(parent, currentLanguage->mediaPath());
+    if (result.ok)
+        Prompts::inform(this, tr("Copia de seguridad"),
+                        tr("La copia de seguridad se guardó en %1.").arg(result.folder));
+    else
+        Prompts::inform(this, tr("Error"),
+                        tr("No se pudo hacer la copia de seguridad: %1").arg(result.error));
+}
+
+void AdmWindow::slotRestore()
+{
+    if (!currentLanguage)
+        return;
+    const QString copy = Prompts::chooseFolder(this, tr("Elegir la copia que se restaura"));
+    if (copy.isEmpty())
+        return;
+    const QString problem = Backup::checkCopy(copy, currentLanguage->name);
+    if (!problem.isEmpty()) {
+        Prompts::inform(
+            this, tr("Error"),
+            tr("La copia no se puede restaurar: %1 No se ha cambiado nada.").arg(problem));
+        return;
+    }
+    if (!Prompts::ask(this, tr("Restaurar copia"),
+                      tr("¿Reemplazar los usuarios, la configuración y las palabras actuales por "
+                         "los de la copia %1?\nEl estado actual se guardará como copia anterior.")
+                          .arg(QFileInfo(copy).fileName())))
+        return;
+    const QString keep = QFileInfo(QDir::cleanPath(copy)).absolutePath();
+    const Backup::Result result = Backup::restore(copy, QSqlDatabase::database().databaseName(),
+                                                  currentLanguage->mediaPath(), keep);
+    forgetSelection();
+    if (!result.ok) {
+        Prompts::inform(this, tr("Error"),
+                        tr("La copia no se pudo restaurar: %1").arg(result.error));
+        return;
+    }
+    // The tree and the lists now show the restored state.
+    directoryModel->setRootPath(QString());
+    slotTabs(tabWidget->currentIndex());
+    slotRefreshCategoriesList();
+    Prompts::inform(
+        this, tr("Restaurar copia"),
+        tr("La copia se restauró. El estado anterior quedó guardado en %1.").arg(result.folder));
 }
 
 QString AdmWindow::lettersRoot() const
@@ -236,36 +336,59 @@ void AdmWindow::slotRefreshParent()
 
 void AdmWindow::slotDeleteLetter()
 {
-    QString folder;
-    if (currentLanguage && selectedLetter) {
-        if (selectedWord) {
-            const QString name = selectedWord->name;
-            if (Prompts::ask(this, tr("Eliminar palabra"),
-                             tr("¿Está seguro de eliminar la palabra %1?\nTodos los medios "
-                                "asociados con esta palabra seran eliminados.")
-                                 .arg(name))
-                && selectedWord->remove()) {
+    if (currentLanguage && !selectedLetterPath.isEmpty())
+        WordSave::recoverLetter(selectedLetterPath);
+    if (currentLanguage && Database::isReadOnly()
+        && (selectedLetter || !selectedWordPath.isEmpty())) {
+        Prompts::inform(this, tr("Error"), Database::readOnlyText());
+    } else if (currentLanguage && selectedLetter && selectedWord) {
+        const QString name = selectedWord->name;
+        if (Prompts::ask(this, tr("Eliminar palabra"),
+                         tr("¿Está seguro de eliminar la palabra %1?\nTodos los medios "
+                            "asociados con esta palabra seran eliminados.")
+                             .arg(name))) {
+            if (!selectedWord->removeWithLinks()) {
+                Prompts::inform(this, tr("Error"),
+                                Database::withFailureReason(
+                                    tr("La palabra %1 no ha podido ser eliminada.").arg(name)));
+            } else {
                 // The folder of the stored full name under the letter folder that was clicked.
-                if (MediaWidget::fullNameProblem(selectedWord->fullName).isEmpty())
-                    folder = selectedLetterPath + "/" + selectedWord->fullName;
-                Prompts::inform(this, tr("Eliminar palabra"),
-                                tr("La palabra %1 ha sido eliminada exitosamente.").arg(name));
-            }
-        } else {
-            const QString name = selectedLetter->name;
-            if (Prompts::ask(this, tr("Eliminar letra"),
-                             tr("¿Está seguro de eliminar la letra %1?\nTodas palabras y los "
-                                "medios asociados con esta letra seran eliminados.")
-                                 .arg(name))
-                && selectedLetter->remove()) {
-                folder = selectedLetterPath;
-                Prompts::inform(this, tr("Eliminar letra"),
-                                tr("La letra %1 ha sido eliminada exitosamente.").arg(name));
+                const bool removed = !MediaWidget::fullNameProblem(selectedWord->fullName).isEmpty()
+                    || removeDirectory(selectedLetterPath + "/" + selectedWord->fullName);
+                if (removed)
+                    Prompts::inform(this, tr("Eliminar palabra"),
+                                    tr("La palabra %1 ha sido eliminada exitosamente.").arg(name));
             }
         }
+    } else if (currentLanguage && !selectedWordPath.isEmpty()) {
+        // A word folder without a record: only that folder may go, never its letter.
+        const QString folder = QFileInfo(selectedWordPath).fileName();
+        if (Prompts::ask(this, tr("Eliminar carpeta"),
+                         tr("La carpeta %1 no corresponde a ninguna palabra registrada.\n¿Desea "
+                            "eliminar esta carpeta y los archivos que contiene?")
+                             .arg(folder))
+            && removeDirectory(selectedWordPath))
+            Prompts::inform(this, tr("Eliminar carpeta"),
+                            tr("La carpeta %1 ha sido eliminada exitosamente.").arg(folder));
+    } else if (currentLanguage && selectedLetter) {
+        const QString name = selectedLetter->name;
+        const int words = selectedLetter->wordCount();
+        if (Prompts::ask(this, tr("Eliminar letra"),
+                         tr("¿Está seguro de eliminar la letra %1?\nTodas palabras y los medios "
+                            "asociados con esta letra seran eliminados (%n palabra(s)).",
+                            nullptr, words)
+                             .arg(name))) {
+            if (!selectedLetter->removeWithWords())
+                Prompts::inform(this, tr("Error"),
+                                Database::withFailureReason(
+                                    tr("La letra %1 no ha podido ser eliminada; no se ha "
+                                       "borrado nada.")
+                                        .arg(name)));
+            else if (removeDirectory(selectedLetterPath))
+                Prompts::inform(this, tr("Eliminar letra"),
+                                tr("La letra %1 ha sido eliminada exitosamente.").arg(name));
+        }
     }
-    if (!folder.isEmpty())
-        removeDirectory(folder);
     forgetSelection();
     slotRefreshParent();
 }
@@ -298,25 +421,33 @@ bool AdmWindow::isInsideLetters(const QString &path) const
     return container == root || container.startsWith(root + "/");
 }
 
-void AdmWindow::removeDirectory(const QString &path)
+bool AdmWindow::removeDirectory(const QString &path)
 {
     const QString folder = withoutTrailingSlash(path);
     const QFileInfo info(folder);
     if (!info.exists() && !info.isSymLink())
-        return;
+        return true;
     if (!isInsideLetters(folder)) {
         Prompts::inform(this, tr("Error"),
                         tr("El directorio %1 no ha podido ser eliminado.").arg(info.fileName()));
-        return;
+        return false;
     }
-    if (info.isSymLink()) {
-        QFile::remove(folder);
-        return;
-    }
-    removeTree(folder);
+    if (info.isSymLink())
+        return QFile::remove(folder);
+    QStringList left;
+    struct stat root;
+    const bool knownDevice = ::lstat(QFile::encodeName(lettersRoot()).constData(), &root) == 0;
+    m_mountPoints = mountPoints();
+    removeTree(folder, knownDevice ? qint64(root.st_dev) : -1, left);
+    if (left.isEmpty())
+        return true;
+    Prompts::inform(this, tr("Error"),
+                    tr("El directorio %1 no ha podido ser eliminado. Quedan: %2.")
+                        .arg(info.fileName(), left.join(", ")));
+    return false;
 }
 
-void AdmWindow::removeTree(const QString &path)
+void AdmWindow::removeTree(const QString &path, qint64 device, QStringList &left)
 {
     QDir dir(path);
     if (!dir.exists())
@@ -327,19 +458,35 @@ void AdmWindow::removeTree(const QString &path)
         if (name == "." || name == "..")
             continue;
         const QString entryPath = path + "/" + name;
+        struct stat status;
+        const bool stated = ::lstat(QFile::encodeName(entryPath).constData(), &status) == 0;
         // A link is removed as a link: whatever it points at is left alone.
-        if (entry.isSymLink() || !entry.isDir())
-            QFile::remove(entryPath);
-        else
-            removeTree(entryPath);
+        if (entry.isSymLink() || !entry.isDir()) {
+            if (!QFile::remove(entryPath))
+                left << name;
+        } else if (!stated || (device >= 0 && qint64(status.st_dev) != device)
+                   || m_mountPoints.contains(entry.canonicalFilePath())) {
+            // A mount point: the files of another file system are never touched.
+            left << name;
+        } else {
+            removeTree(entryPath, device, left);
+        }
     }
+    // Staging leftovers of an interrupted save are ours: they never keep a folder.
+    for (const QString &name : dir.entryList({".qv-*"}, QDir::Files | QDir::Hidden | QDir::System))
+        dir.remove(name);
     dir.refresh();
-    if (dir.entryList().size() > 2)
+    const QStringList hidden
+        = dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : hidden) {
+        if (!left.contains(name) && name.startsWith('.'))
+            left << name;
+    }
+    if (dir.entryList().size() > 2 || !hidden.isEmpty())
         return;
     const QFileInfo info(path);
     if (!info.dir().rmdir(info.fileName()))
-        Prompts::inform(this, tr("Error"),
-                        tr("El directorio %1 no ha podido ser eliminado.").arg(info.fileName()));
+        left << info.fileName();
 }
 
 void AdmWindow::slotCategoryClicked(QListWidgetItem *item)

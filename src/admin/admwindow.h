@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QModelIndex>
+#include <QSet>
 #include <memory>
 
 class QFileSystemModel;
@@ -42,7 +43,8 @@ public:
 
     // Removes a folder of the language's "Letras" tree with what is visible in it. Refuses
     // anything outside that tree and never follows a symbolic link.
-    void removeDirectory(const QString &path);
+    // Says what could not be removed; true when the folder is gone.
+    bool removeDirectory(const QString &path);
     // The language's letters root ("Letras", no trailing "/"); empty without a language.
     QString lettersRoot() const;
 
@@ -60,13 +62,16 @@ public slots:
     void slotCategoryClicked(QListWidgetItem *item);
     void slotRefreshCategoriesList();
     void slotShowWordsCategory();
+    void slotBackup();
+    void slotRestore();
     void slotProgress();
 
 private:
     friend class AdmWindowTestAccess;
 
     bool isInsideLetters(const QString &path) const;
-    void removeTree(const QString &path);
+    // Removes what it can; names what is left (also mount points, never entered) in `left`.
+    void removeTree(const QString &path, qint64 device, QStringList &left);
     void forgetSelection();
 
     Language::Language *currentLanguage = nullptr;
@@ -79,6 +84,7 @@ private:
     // The folders the teacher clicked: these, not paths rebuilt from records, are deleted.
     QString selectedLetterPath;
     QString selectedWordPath;
+    QSet<QString> m_mountPoints;
 
     QListWidget *categoriesListWidget = nullptr;
     QWidget *lettersPage = nullptr;
@@ -91,6 +97,8 @@ private:
     QPushButton *editCategoryButton = nullptr;
     QPushButton *deleteCategoryButton = nullptr;
     QPushButton *showWordsButton = nullptr;
+    QPushButton *backupButton = nullptr;
+    QPushButton *restoreButton = nullptr;
     QPushButton *progressButton = nullptr;
     QFileSystemModel *directoryModel = nullptr;
     QTreeView *mediaTree = nullptr;

@@ -2,9 +2,11 @@
 
 #include "admin/prompts.h"
 #include "data/category.h"
+#include "data/database.h"
 #include "data/language.h"
 #include "data/letter.h"
 #include "data/word.h"
+#include "data/wordsave.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,27 +18,11 @@
 #include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSet>
-#include <QSqlDatabase>
 #include <QVBoxLayout>
 
 namespace {
 
 const int maxFullNameLength = 100;
-
-// One medium of the word as the form is accepted.
-struct MediumChange
-{
-    MediumChange(QString Word::Word::*recordField, const char *mediumKey)
-        : field(recordField), key(mediumKey)
-    { }
-
-    QString Word::Word::*field = nullptr; // the record's file name
-    const char *key = "";
-    QString source; // chosen file; empty when the medium is unchanged
-    QString fileName; // its name in the word folder
-    QString staging; // where the copy waits until the record is written
-};
 
 QString fileNameOf(const QString &path)
 {
@@ -166,10 +152,10 @@ QString MediaWidget::fullNameProblem(const QString &fullName)
         control = control || c.category() == QChar::Other_Control;
     if (fullName.trimmed().isEmpty() || fullName.size() > maxFullNameLength || control
         || fullName.contains('/') || fullName.contains('\\') || fullName.contains("..")
-        || fullName == ".")
+        || fullName.startsWith('.'))
         return tr("La descripción «%1» no puede usarse como nombre de la carpeta de la palabra: "
-                  "no debe estar en blanco, tener más de %2 caracteres ni contener «/», «\\» "
-                  "o «..».")
+                  "no debe estar en blanco, empezar con un punto, tener más de %2 caracteres "
+                  "ni contener «/», «\\» o «..».")
             .arg(fullName.left(maxFullNameLength))
             .arg(maxFullNameLength);
     return QString();
@@ -192,7 +178,7 @@ void MediaWidget::fillCategories()
     }
 }
 
-bool MediaWidget::saveCategories()
+bool MediaWidget::saveCategories(Word::Word &word)
 {
     bool ok = true;
     for (int row = 0; row < categoriesListWidget->count(); ++row) {
@@ -201,9 +187,9 @@ bool MediaWidget::saveCategories()
         if (!category.loadById(item->data(Qt::UserRole).toInt()))
             continue;
         if (item->checkState() == Qt::Checked)
-            ok = currentWord->addCategory(&category) && ok;
+            ok = word.addCategory(&category) && ok;
         else
-            ok = currentWord->removeCategory(&category) && ok;
+            ok = word.removeCategory(&category) && ok;
     }
     return ok;
 }
@@ -261,126 +247,65 @@ void MediaWidget::slotDoIt()
         return;
     }
 
-    MediumChange changes[3]
-        = {{&Word::Word::image, "image"}, {&Word::Word::sign, "sign"}, {&Word::Word::lips, "lips"}};
     const QString initial[3] = {initialImage, initialSign, initialLips};
     const QLineEdit *fields[3] = {imageField, signField, lipsField};
+    WordSave::Request request;
+    request.letter = letter;
+    request.before = editMode ? currentWord : nullptr;
+    request.name = nameField->text();
+    request.fullName = fullName;
     for (int i = 0; i < 3; ++i) {
-        if (fields[i]->text() != initial[i])
-            changes[i].source = fields[i]->text();
-    }
-    for (MediumChange &change : changes) {
-        if (change.source.isEmpty())
+        if (fields[i]->text() == initial[i])
             continue;
-        change.fileName = fileNameOf(change.source);
-        if (!isPlainFileName(change.fileName) || !QFileInfo(change.source).isFile()) {
+        const QString source = fields[i]->text();
+        if (!isPlainFileName(fileNameOf(source)) || !QFileInfo(source).isFile()) {
             Prompts::inform(this, tr("Archivo no válido."),
-                            tr("El archivo %1 no existe o no puede leerse.").arg(change.source));
+                            tr("El archivo %1 no existe o no puede leerse.").arg(source));
             return;
         }
+        request.sources[i] = source;
     }
 
-    // Folder: created (new word) or given the new full name (edited word).
     const QString letterDir = letter->mediaPath().chopped(1);
-    const QString wordDir = letterDir + "/" + fullName;
-    QDir letterFolder(letterDir);
-    bool createdFolder = false;
-    QString renamedFrom;
-    if (!letterFolder.exists()) {
+    if (!QFileInfo(letterDir).isDir()) {
         Prompts::inform(this, tr("Error"),
                         tr("No existe la carpeta de la letra %1.").arg(letter->name));
         return;
     }
-    if (!isUsableFolder(wordDir)
+    if (!isUsableFolder(letterDir + "/" + fullName)
         || (editMode && !isUsableFolder(letterDir + "/" + currentWord->fullName))) {
         Prompts::inform(this, tr("Descripción no válida."),
                         tr("La carpeta %1 no es una carpeta de palabra.").arg(fullName));
         return;
     }
-    if (editMode && fullName != currentWord->fullName) {
-        if (QFileInfo::exists(wordDir)) {
-            Prompts::inform(this, tr("Descripción no válida."),
-                            tr("Ya existe una palabra con la descripción %1.").arg(fullName));
-            return;
-        }
-        if (QFileInfo::exists(letterDir + "/" + currentWord->fullName)) {
-            if (!letterFolder.rename(currentWord->fullName, fullName)) {
-                Prompts::inform(this, tr("Error"),
-                                tr("No se pudo cambiar el nombre de la carpeta %1.")
-                                    .arg(currentWord->fullName));
-                return;
-            }
-            renamedFrom = currentWord->fullName;
-        }
-    }
-    if (!QFileInfo::exists(wordDir)) {
-        if (!letterFolder.mkdir(fullName)) {
-            Prompts::inform(this, tr("Error"), tr("No se pudo crear la carpeta %1.").arg(fullName));
-            return;
-        }
-        createdFolder = true;
+    if (Database::isReadOnly()) {
+        Prompts::inform(this, tr("Error"), Database::readOnlyText());
+        return;
     }
 
-    auto undoFiles = [&]() {
-        for (const MediumChange &change : changes) {
-            if (!change.staging.isEmpty())
-                QFile::remove(change.staging);
-        }
-        if (createdFolder)
-            letterFolder.rmdir(fullName);
-        if (!renamedFrom.isEmpty())
-            letterFolder.rename(fullName, renamedFrom);
-    };
-
-    // Copies wait under hidden names, so a failure later leaves the old media in place.
-    for (MediumChange &change : changes) {
-        if (change.source.isEmpty())
-            continue;
-        change.staging = wordDir + "/.qv-" + change.key + "-" + change.fileName;
-        QFile::remove(change.staging);
-        if (!QFile::copy(change.source, change.staging)) {
-            change.staging.clear();
-            undoFiles();
-            Prompts::inform(this, tr("Error"),
-                            tr("No se pudo copiar el archivo %1.").arg(change.source));
-            return;
-        }
-    }
-
-    // Record and links in one transaction: a refusal leaves the database as it was.
-    const Word::Word before = editMode ? *currentWord : Word::Word();
-    QSet<QString> oldNames;
-    for (const QString &name : {before.image, before.sign, before.lips}) {
-        if (isPlainFileName(name))
-            oldNames.insert(name);
-    }
-    if (!editMode) {
-        ownWord = std::make_unique<Word::Word>();
-        ownWord->letter = letter;
-        currentWord = ownWord.get();
-    }
-    currentWord->name = nameField->text();
-    currentWord->fullName = fullName;
-    for (const MediumChange &change : changes) {
-        if (!change.source.isEmpty())
-            currentWord->*change.field = change.fileName;
-    }
-
-    QSqlDatabase db = QSqlDatabase::database(QSqlDatabase::defaultConnection, false);
-    const bool inTransaction = db.transaction();
-    bool ok = editMode ? currentWord->update() : currentWord->save();
-    ok = ok && saveCategories();
-    ok = ok && (!inTransaction || db.commit());
-    if (!ok) {
-        if (inTransaction)
-            db.rollback();
-        undoFiles();
-        if (editMode) {
-            *currentWord = before;
-        } else {
-            currentWord = nullptr;
-            ownWord.reset();
-        }
+    request.writeLinks = [this](Word::Word &saved) { return saveCategories(saved); };
+    const WordSave::Outcome outcome = WordSave::save(request);
+    switch (outcome.result) {
+    case WordSave::Result::Saved:
+        break;
+    case WordSave::Result::DuplicateFullName:
+        Prompts::inform(this, tr("Descripción no válida."),
+                        tr("Ya existe una palabra con la descripción %1 en la letra %2; no se ha "
+                           "cambiado nada.")
+                            .arg(fullName, letter->name));
+        return;
+    case WordSave::Result::MissingLetterFolder:
+        Prompts::inform(this, tr("Error"),
+                        tr("No existe la carpeta de la letra %1.").arg(letter->name));
+        return;
+    case WordSave::Result::FolderFailed:
+        Prompts::inform(this, tr("Error"), tr("No se pudo crear la carpeta %1.").arg(fullName));
+        return;
+    case WordSave::Result::CopyFailed:
+        Prompts::inform(this, tr("Error"),
+                        tr("No se pudo copiar el archivo %1.").arg(outcome.detail));
+        return;
+    case WordSave::Result::RecordFailed:
         Prompts::inform(this, tr("Error"),
                         tr("Se presentó un error con la palabra %1.").arg(fullName));
         emit done();
@@ -388,23 +313,12 @@ void MediaWidget::slotDoIt()
         return;
     }
 
-    // The record is written: old media give way to the new copies.
-    const QSet<QString> newNames = {currentWord->image, currentWord->sign, currentWord->lips};
-    for (const QString &name : oldNames) {
-        if (!newNames.contains(name) && QFileInfo(wordDir + "/" + name).isFile())
-            QFile::remove(wordDir + "/" + name);
+    if (editMode) {
+        *currentWord = outcome.word;
+    } else {
+        ownWord = std::make_unique<Word::Word>(outcome.word);
+        currentWord = ownWord.get();
     }
-    for (const MediumChange &change : changes) {
-        if (change.staging.isEmpty())
-            continue;
-        const QString destination = wordDir + "/" + change.fileName;
-        // A file that was a medium of this word is replaced; any other one is kept.
-        if (QFileInfo::exists(destination) && oldNames.contains(change.fileName))
-            QFile::remove(destination);
-        if (!QFile::rename(change.staging, destination))
-            QFile::remove(change.staging);
-    }
-
     if (editMode)
         Prompts::inform(this, tr("Palabra editada."),
                         tr("La palabra %1 ha sido editada exitósamente.").arg(fullName));

@@ -47,7 +47,7 @@ public slots:
 
 private:
     void fillCategories();
-    bool saveCategories();
+    bool saveCategories(Word::Word &word);
 
     bool editMode = false;
     Language::Language *language = nullptr;

@@ -62,4 +62,14 @@ QString openFile(QWidget *parent, const QString &caption, const QString &filter)
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
+QString chooseFolder(QWidget *parent, const QString &caption)
+{
+    if (handler()) {
+        QString chosen;
+        handler()(Kind::OpenFile, parent, caption, QString(), &chosen);
+        return chosen;
+    }
+    return QFileDialog::getExistingDirectory(parent, caption, QString());
+}
+
 } // namespace Prompts

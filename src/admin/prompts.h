@@ -24,5 +24,7 @@ void inform(QWidget *parent, const QString &title, const QString &text);
 void warn(QWidget *parent, const QString &title, const QString &text);
 // QFileDialog::getOpenFileName from the working directory; empty when cancelled.
 QString openFile(QWidget *parent, const QString &caption, const QString &filter);
+// A folder chooser; empty when cancelled. A handler sees it as OpenFile with an empty filter.
+QString chooseFolder(QWidget *parent, const QString &caption);
 
 } // namespace Prompts

@@ -14,6 +14,7 @@
 #include "data/letter.h"
 #include "data/user.h"
 #include "data/word.h"
+#include "data/wordsave.h"
 #include "dialogs/configwidget.h"
 #include "dialogs/inputdialog.h"
 #include "widgets/sequencewidget.h"
@@ -41,11 +42,19 @@ std::function<void()> MainWindow::databaseFailureHandler = [] {
     box.exec();
 };
 
+std::function<void()> MainWindow::readOnlyDatabaseHandler = [] {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Base de datos de solo lectura"),
+                    Database::readOnlyText(), QMessageBox::Ok);
+    box.exec();
+};
+
 MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(parent, flags)
 {
     database = new Database(DataLocation::current().databasePath());
     if (!database->isUsable() && databaseFailureHandler)
         databaseFailureHandler();
+    else if (database->state() == Database::State::ReadOnly && readOnlyDatabaseHandler)
+        readOnlyDatabaseHandler();
 
     userList = new User::UserList;
     letterList = new Letter::LetterList;
@@ -54,6 +63,9 @@ MainWindow::MainWindow(QWidget *parent, Qt::WindowFlags flags) : QMainWindow(par
     config = new Config::Config;
 
     openDefaultLanguage();
+    // A word save cut short by a crash is finished or undone before anything reads it.
+    if (currentLanguage)
+        WordSave::recoverAll(currentLanguage->mediaPath() + QStringLiteral("Letras"));
 
     inputDialog = new InputDialog(userList);
     connect(inputDialog, &InputDialog::chooseUser, this, &MainWindow::slotChooseUser);
@@ -227,9 +239,18 @@ void MainWindow::slotHideCredits()
 
 void MainWindow::slotChooseUser(User::User *user)
 {
+    if (!user)
+        return;
+    // The window keeps its own record, made once and then overwritten by value: no dialog
+    // holds a pointer that a new choice could free.
+    const bool changed = !currentUser || currentUser->id != user->id;
+    if (!currentUser)
+        currentUser = new User::User;
     if (currentUser != user)
-        delete currentUser;
-    currentUser = user;
+        *currentUser = *user;
+    // An open configuration dialog edits the previous user's settings; it goes.
+    if (changed)
+        closeConfigWidget();
     config->language = currentLanguage;
     config->load(user->id);
     m_recorder->setUserId(user->id);
@@ -261,12 +282,26 @@ void MainWindow::slotConfig()
 {
     if (!currentLanguage || !currentUser)
         return;
-    // The dialog is made anew each time; an older one that is no longer shown can go.
-    if (configWidget && !configWidget->isVisible())
-        configWidget->deleteLater();
+    // One dialog at a time: a second Configuración brings the open one forward.
+    if (configWidget && configWidget->isVisible()) {
+        configWidget->raise();
+        configWidget->activateWindow();
+        return;
+    }
+    closeConfigWidget();
     configWidget = new ConfigWidget(currentUser, currentLanguage, letterList, categoryList, config);
     configWidget->show();
     connect(configWidget, &ConfigWidget::done, this, &MainWindow::slotRestart);
+}
+
+void MainWindow::closeConfigWidget()
+{
+    if (!configWidget)
+        return;
+    disconnect(configWidget, &ConfigWidget::done, this, &MainWindow::slotRestart);
+    configWidget->hide();
+    configWidget->deleteLater();
+    configWidget = nullptr;
 }
 
 void MainWindow::slotRestart()
@@ -332,8 +367,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
         return;
     }
     // The other top-level windows would keep the event loop alive.
-    for (QWidget *window :
-         std::initializer_list<QWidget *> {inputDialog, helpDialog, admWindow, configWidget}) {
+    closeConfigWidget();
+    for (QWidget *window : std::initializer_list<QWidget *> {inputDialog, helpDialog, admWindow}) {
         if (window)
             window->hide();
     }

@@ -57,6 +57,8 @@ public:
 
     // Words the database failure; replaced by tests that must not block on a message box.
     static std::function<void()> databaseFailureHandler;
+    // Says that nothing will be saved; replaced by tests likewise.
+    static std::function<void()> readOnlyDatabaseHandler;
 
     // Media paths (all directories end with "/"; the language ones are empty without language).
     QString systemMediaPath() const;
@@ -136,6 +138,8 @@ protected:
 
 private:
     void createMenus();
+    // Hides and frees the configuration dialog, if any; its pending answer is dropped.
+    void closeConfigWidget();
     void playSplash(const QString &path);
     // The exit's first steps; true when the credits are up and the close is scheduled.
     bool beginExit();

@@ -61,24 +61,40 @@ void Config::load(int userId)
     categoryIds = collect(QStringLiteral("category"));
 }
 
-void Config::clear(int userId)
+bool Config::clear(int userId)
 {
     letterIds.clear();
     categoryIds.clear();
-    Sql::write("DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', "
-               "'first-caps', 'stop-motion') AND id_user = :id_user AND "
-               "id_language = :id_language",
-               {{":id_user", userId}, {":id_language", languageId(language)}});
+    return Sql::write("DELETE FROM config WHERE key IN ('category', 'letter', 'show-order', "
+                      "'first-caps', 'stop-motion') AND id_user = :id_user AND "
+                      "id_language = :id_language",
+                      {{":id_user", userId}, {":id_language", languageId(language)}});
 }
 
-void Config::insert(const QString &key, int data, int userId)
+bool Config::insert(const QString &key, int data, int userId)
 {
-    Sql::write("INSERT INTO config (key, data, id_user, id_language) "
-               "VALUES (:key, :data, :id_user, :id_language)",
-               {{":key", Sql::text(key)},
-                {":data", data},
-                {":id_user", userId},
-                {":id_language", languageId(language)}});
+    return Sql::write("INSERT INTO config (key, data, id_user, id_language) "
+                      "VALUES (:key, :data, :id_user, :id_language)",
+                      {{":key", Sql::text(key)},
+                       {":data", data},
+                       {":id_user", userId},
+                       {":id_language", languageId(language)}});
+}
+
+bool Config::saveUser(int userId, const QList<QPair<QString, int>> &rows,
+                      const std::function<bool()> &more)
+{
+    bool saved = false;
+    if (language && userId != 0) {
+        Sql::Transaction transaction;
+        saved = transaction.isActive() && clear(userId);
+        for (const auto &row : rows)
+            saved = saved && insert(row.first, row.second, userId);
+        saved = saved && (!more || more());
+        saved = saved && transaction.commit();
+    }
+    load(userId);
+    return saved;
 }
 
 bool Config::exists(const QString &key, int data, int userId)

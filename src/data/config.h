@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
+#include <functional>
 
 namespace Language {
 class Language;
@@ -13,8 +15,13 @@ class Config
 {
 public:
     void load(int userId);
-    void clear(int userId);
-    void insert(const QString &key, int data, int userId);
+    bool clear(int userId);
+    bool insert(const QString &key, int data, int userId);
+    // Replaces every per-user setting of the user with rows (key, data), in one transaction:
+    // a failure anywhere keeps the previous settings. Reloads the selections either way.
+    // `more` writes further settings inside the same transaction.
+    bool saveUser(int userId, const QList<QPair<QString, int>> &rows,
+                  const std::function<bool()> &more = {});
     bool exists(const QString &key, int data, int userId);
     int value(const QString &key, int userId);
     QString showOrder(int userId);

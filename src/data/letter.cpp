@@ -54,6 +54,26 @@ bool Letter::remove()
     return Sql::write("DELETE FROM letter WHERE id = :id", {{":id", id}});
 }
 
+bool Letter::removeWithWords()
+{
+    Sql::Transaction transaction;
+    if (!transaction.isActive())
+        return false;
+    const bool removed = Sql::write("DELETE FROM word_x_category WHERE id_word IN "
+                                    "(SELECT id FROM word WHERE id_letter = :id)",
+                                    {{":id", id}})
+        && Sql::write("DELETE FROM word WHERE id_letter = :id", {{":id", id}})
+        && Sql::write("DELETE FROM letter WHERE id = :id", {{":id", id}});
+    return removed && transaction.commit();
+}
+
+int Letter::wordCount() const
+{
+    QSqlQuery query;
+    Sql::exec(query, "SELECT COUNT(*) FROM word WHERE id_letter = :id", {{":id", id}});
+    return Sql::first(query) ? query.value(0).toInt() : 0;
+}
+
 QString Letter::mediaPath() const
 {
     if (!language)

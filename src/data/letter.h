@@ -21,6 +21,9 @@ public:
     bool loadById(int id);
     bool findByName(const QString &name, Language::Language *language);
     bool remove();
+    // Removes the letter row with its words and their category links in one transaction.
+    bool removeWithWords();
+    int wordCount() const;
     QString mediaPath() const;
 
     int id = 0;

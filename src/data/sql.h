@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPair>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -29,5 +30,28 @@ bool hasTable(const QString &name);
 
 // True when an executed SELECT has a first row, which the query is then positioned on.
 bool first(QSqlQuery &query);
+
+// The error of the last statement that failed through exec() or write().
+QSqlError lastError();
+
+// A write transaction on the default connection. "BEGIN IMMEDIATE" takes the write lock at
+// once (waiting out another copy of the program up to the busy timeout), so a transaction
+// never fails half-way for a lock. Rolled back unless commit() succeeded.
+class Transaction
+{
+public:
+    Transaction();
+    ~Transaction();
+    Transaction(const Transaction &) = delete;
+    Transaction &operator=(const Transaction &) = delete;
+
+    bool isActive() const { return m_active; }
+    // False when the transaction never began or the commit failed (then rolled back).
+    bool commit();
+    void rollback();
+
+private:
+    bool m_active = false;
+};
 
 } // namespace Sql

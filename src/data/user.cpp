@@ -76,6 +76,20 @@ bool User::remove()
     return Sql::write("DELETE FROM user WHERE id = :id", {{":id", id}});
 }
 
+bool UserList::remove(int userId)
+{
+    // Id 0 holds the language-wide switches, never a user's.
+    if (userId == 0)
+        return false;
+    Sql::Transaction transaction;
+    if (!transaction.isActive())
+        return false;
+    if (!Sql::write("DELETE FROM config WHERE id_user = :id", {{":id", userId}})
+        || !Sql::write("DELETE FROM user WHERE id = :id", {{":id", userId}}))
+        return false;
+    return transaction.commit();
+}
+
 void UserList::load()
 {
     m_users.clear();

@@ -6,6 +6,9 @@
 
 namespace User {
 
+// Longer names would stretch the chooser beyond the screen.
+const int maxNameLength = 40;
+
 class User
 {
 public:
@@ -26,6 +29,10 @@ class UserList
 {
 public:
     void load();
+
+    // Removes a user with everything kept for them (their settings), in one transaction:
+    // either all of it goes or nothing does.
+    static bool remove(int userId);
 
     void reset() { m_cursor = 0; }
     User *next();

@@ -123,6 +123,17 @@ bool Word::remove()
     return Sql::write("DELETE FROM word WHERE id = :id", {{":id", id}});
 }
 
+bool Word::removeWithLinks()
+{
+    Sql::Transaction transaction;
+    if (!transaction.isActive())
+        return false;
+    const bool removed
+        = Sql::write("DELETE FROM word_x_category WHERE id_word = :id", {{":id", id}})
+        && Sql::write("DELETE FROM word WHERE id = :id", {{":id", id}});
+    return removed && transaction.commit();
+}
+
 bool Word::addCategory(Category::Category *category)
 {
     if (!category)

@@ -28,6 +28,8 @@ public:
     bool update();
     bool save();
     bool remove();
+    // Removes the row and its category links in one transaction.
+    bool removeWithLinks();
 
     bool addCategory(Category::Category *category);
     bool removeCategory(Category::Category *category);

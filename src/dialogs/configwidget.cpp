@@ -3,6 +3,7 @@
 #include "admin/prompts.h"
 #include "data/category.h"
 #include "data/config.h"
+#include "data/database.h"
 #include "data/language.h"
 #include "data/letter.h"
 #include "data/review.h"
@@ -41,7 +42,7 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
                            Letter::LetterList *letters, Category::CategoryList *categories,
                            Config::Config *config, QWidget *parent)
     : QDialog(parent)
-    , user(user)
+    , userId(user ? user->id : 0)
     , language(language)
     , letterList(letters)
     , categoryList(categories)
@@ -64,7 +65,6 @@ ConfigWidget::ConfigWidget(User::User *user, Language::Language *language,
     checkCategoriesButton->setObjectName("checkCategoriesButton");
     uncheckCategoriesButton->setObjectName("uncheckCategoriesButton");
 
-    const int userId = user ? user->id : 0;
     firstCapsBox = new QCheckBox(tr("Mostrar la primera letra de la palabra en mayúscula"), this);
     firstCapsBox->setObjectName("firstCapsBox");
     firstCapsBox->setChecked(config && config->value("first-caps", userId) != 0);
@@ -167,7 +167,6 @@ void ConfigWidget::fillLetters()
     lettersList->clear();
     if (!language)
         return;
-    const int userId = user ? user->id : 0;
     // A list of its own: loading the shared one would free the letter the main window is
     // showing.
     Letter::LetterList letters;
@@ -183,7 +182,6 @@ void ConfigWidget::fillCategories()
     categoriesList->clear();
     if (!categoryList || !language)
         return;
-    const int userId = user ? user->id : 0;
     categoryList->load(language);
     categoryList->reset();
     while (Category::Category *category = categoryList->next())
@@ -213,30 +211,39 @@ void ConfigWidget::uncheckAllLetters()
 
 void ConfigWidget::slotDoIt()
 {
-    if (!config || !user || !language)
+    if (!config || userId == 0 || !language)
         return;
-    const int userId = user->id;
-    config->clear(userId);
+    if (Database::isReadOnly()) {
+        Prompts::warn(this, tr("No se puede guardar la configuración"), Database::readOnlyText());
+        return;
+    }
+    QList<QPair<QString, int>> rows;
     for (int row = 0; row < lettersList->count(); ++row) {
         const QListWidgetItem *item = lettersList->item(row);
         Letter::Letter letter;
         if (letter.loadById(item->data(Qt::UserRole).toInt()) && item->checkState() == Qt::Checked)
-            config->insert("letter", letter.id, userId);
+            rows.append({QStringLiteral("letter"), letter.id});
     }
     for (int row = 0; row < categoriesList->count(); ++row) {
         const QListWidgetItem *item = categoriesList->item(row);
         Category::Category category;
         if (category.loadById(item->data(Qt::UserRole).toInt())
             && item->checkState() == Qt::Checked)
-            config->insert("category", category.id, userId);
+            rows.append({QStringLiteral("category"), category.id});
     }
     if (firstCapsBox->isChecked())
-        config->insert("first-caps", 1, userId);
+        rows.append({QStringLiteral("first-caps"), 1});
     if (stopMotionBox->isChecked())
-        config->insert("stop-motion", 1, userId);
-    config->insert("show-order", showOrderBox->currentIndex(), userId);
-    Review::setOn(config, userId, reviewBox->isChecked());
-    config->load(userId);
+        rows.append({QStringLiteral("stop-motion"), 1});
+    rows.append({QStringLiteral("show-order"), showOrderBox->currentIndex()});
+    const bool review = reviewBox->isChecked();
+    if (!config->saveUser(userId, rows,
+                          [this, review] { return Review::setOn(config, userId, review); })) {
+        Prompts::warn(this, tr("No se puede guardar la configuración"),
+                      Database::withFailureReason(
+                          tr("La configuración no se ha guardado; se mantiene la anterior.")));
+        return;
+    }
 
     if (letterList && letterList->hasAvailable(config, language)) {
         emit done();

@@ -48,7 +48,8 @@ private:
     void fillLetters();
     void fillCategories();
 
-    User::User *user = nullptr;
+    // Only the id is kept: the user record belongs to the main window and may be replaced.
+    int userId = 0;
     Language::Language *language = nullptr;
     Letter::LetterList *letterList = nullptr;
     Category::CategoryList *categoryList = nullptr;

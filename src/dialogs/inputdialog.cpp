@@ -1,5 +1,7 @@
 #include "inputdialog.h"
 
+#include "admin/prompts.h"
+#include "data/database.h"
 #include "data/user.h"
 
 #include <QCloseEvent>
@@ -21,6 +23,9 @@ InputDialog::InputDialog(User::UserList *userList, QWidget *parent) : QDialog(pa
 
     m_nameEdit = new QLineEdit;
     m_userCombo = new QComboBox;
+    // A very long name must not stretch the dialog beyond the screen.
+    m_userCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_userCombo->setMinimumContentsLength(20);
 
     m_addButton = new QPushButton(tr("Agregar"));
     m_deleteButton = new QPushButton(tr("Eliminar"));
@@ -60,6 +65,9 @@ InputDialog::InputDialog(User::UserList *userList, QWidget *parent) : QDialog(pa
     connect(m_userCombo, &QComboBox::highlighted, this, &InputDialog::slotEnableLogin);
     connect(m_userCombo, &QComboBox::highlighted, this, &InputDialog::slotEnableDelete);
     connect(m_userCombo, &QComboBox::highlighted, this, &InputDialog::slotDisableAdd);
+    // Choosing an entry (or any change of the current one) makes field and buttons follow it.
+    connect(m_userCombo, &QComboBox::currentIndexChanged, this, &InputDialog::showCurrentEntry);
+    connect(m_userCombo, &QComboBox::activated, this, &InputDialog::showCurrentEntry);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &InputDialog::slotEnableAdd);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &InputDialog::slotDisableLogin);
     connect(m_nameEdit, &QLineEdit::textEdited, this, &InputDialog::slotDisableDelete);
@@ -71,8 +79,33 @@ InputDialog::InputDialog(User::UserList *userList, QWidget *parent) : QDialog(pa
 void InputDialog::setUserList(User::UserList *userList)
 {
     m_userList = userList;
-    m_chosenUser = nullptr;
+    m_hasChosen = false;
+    m_chosen = User::User();
     refillUsers();
+}
+
+User::User *InputDialog::chosenUser()
+{
+    return m_hasChosen ? &m_chosen : nullptr;
+}
+
+void InputDialog::showCurrentEntry()
+{
+    const int index = m_userCombo->currentIndex();
+    m_nameEdit->setText(index >= 0 ? m_userCombo->itemText(index) : QString());
+    m_loginButton->setEnabled(index >= 0);
+    m_deleteButton->setEnabled(index >= 0);
+    m_addButton->setEnabled(false);
+}
+
+int InputDialog::chosenEntryId() const
+{
+    // The name field must still name the entry shown: a name highlighted in the open list
+    // and left with Escape is not a choice.
+    const int index = m_userCombo->currentIndex();
+    if (index < 0 || m_nameEdit->text() != m_userCombo->itemText(index))
+        return -1;
+    return m_userCombo->itemData(index, Qt::UserRole).toInt();
 }
 
 void InputDialog::refillUsers()
@@ -84,6 +117,10 @@ void InputDialog::refillUsers()
     m_userList->reset();
     while (User::User *user = m_userList->next())
         m_userCombo->addItem(user->name, user->id);
+    // Nothing is chosen until the teacher picks an entry, except a lone user, who is the
+    // only possible choice and can log in at once.
+    m_userCombo->setCurrentIndex(m_userCombo->count() == 1 ? 0 : -1);
+    showCurrentEntry();
 }
 
 void InputDialog::slotDisableAdd()
@@ -113,26 +150,31 @@ void InputDialog::slotEnableLogin()
 
 void InputDialog::slotLogin()
 {
-    const int index = m_userCombo->currentIndex();
-    if (index >= 0) {
-        // Handed over to the main window, which keeps it as its current user.
-        m_chosenUser = new User::User;
-        if (!m_chosenUser->loadById(m_userCombo->itemData(index, Qt::UserRole).toInt())) {
-            delete m_chosenUser;
-            m_chosenUser = nullptr;
-            return;
-        }
+    const int id = chosenEntryId();
+    if (id < 0) {
+        m_statusBar->showMessage(tr("Por favor seleccione un usuario."));
+        showCurrentEntry();
+        return;
     }
-    if (m_chosenUser) {
-        emit chooseUser(m_chosenUser);
-        close();
-    }
+    // The dialog keeps its own copy; the main window copies it in turn and frees nothing.
+    User::User user;
+    if (!user.loadById(id))
+        return;
+    m_chosen = user;
+    m_hasChosen = true;
+    emit chooseUser(&m_chosen);
+    close();
 }
 
 void InputDialog::slotAdd()
 {
     const QString name = m_nameEdit->text();
-    if (!name.isEmpty()) {
+    if (name.size() > User::maxNameLength) {
+        m_statusBar->showMessage(tr("El nombre de usuario no puede tener más de %1 caracteres.")
+                                     .arg(User::maxNameLength));
+    } else if (!name.isEmpty() && Database::isReadOnly()) {
+        m_statusBar->showMessage(Database::readOnlyText());
+    } else if (!name.isEmpty()) {
         User::User user;
         if (user.findByName(name)) {
             m_statusBar->showMessage(tr("El usuario %1 ya existe en el sistema.").arg(name));
@@ -143,33 +185,43 @@ void InputDialog::slotAdd()
                     tr("El usuario %1 ha sido agregado al sistema.").arg(name));
                 refillUsers();
             } else {
-                m_statusBar->showMessage(
-                    tr("El usuario %1 no pudo ser agregado al sistema.").arg(name));
+                m_statusBar->showMessage(Database::withFailureReason(
+                    tr("El usuario %1 no pudo ser agregado al sistema.").arg(name)));
             }
         }
     }
-    m_nameEdit->clear();
-    slotDisableAdd();
+    // The typed name is gone; field and buttons show the list's entry again.
+    showCurrentEntry();
 }
 
 void InputDialog::slotDelete()
 {
-    const int index = m_userCombo->currentIndex();
+    const int id = chosenEntryId();
     User::User user;
-    if (index >= 0 && user.loadById(m_userCombo->itemData(index, Qt::UserRole).toInt())) {
-        if (user.remove())
-            m_statusBar->showMessage(
-                tr("El usuario %1 ha sido eliminado del sistema.").arg(user.name));
-        refillUsers();
+    if (id < 0 || !user.loadById(id)) {
+        m_statusBar->showMessage(tr("Por favor seleccione un usuario."));
+        showCurrentEntry();
+        return;
     }
-    m_nameEdit->clear();
-    slotDisableDelete();
+    if (!Prompts::ask(this, tr("Eliminar usuario"),
+                      tr("¿Eliminar al usuario %1 y su configuración?").arg(user.name))) {
+        showCurrentEntry();
+        return;
+    }
+    if (Database::isReadOnly())
+        m_statusBar->showMessage(Database::readOnlyText());
+    else if (User::UserList::remove(user.id))
+        m_statusBar->showMessage(tr("El usuario %1 ha sido eliminado del sistema.").arg(user.name));
+    else
+        m_statusBar->showMessage(Database::withFailureReason(
+            tr("El usuario %1 no pudo ser eliminado del sistema.").arg(user.name)));
+    refillUsers();
 }
 
 void InputDialog::closeEvent(QCloseEvent *event)
 {
-    if (m_chosenUser) {
-        emit chooseUser(m_chosenUser);
+    if (m_hasChosen) {
+        emit chooseUser(&m_chosen);
         event->accept();
         return;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/user.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -7,11 +9,6 @@ class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QStatusBar;
-
-namespace User {
-class User;
-class UserList;
-} // namespace User
 
 // Chooses, adds and removes users; cannot be closed before a user is chosen.
 class InputDialog : public QDialog
@@ -24,7 +21,9 @@ public:
     void setUserList(User::UserList *userList);
     void refillUsers();
 
-    User::User *chosenUser() const { return m_chosenUser; }
+    // The user of the last Ingresar, kept by the dialog until it is prepared again; null when
+    // none was chosen. Whoever receives chooseUser copies it.
+    User::User *chosenUser();
 
 signals:
     void chooseUser(User::User *user);
@@ -41,6 +40,7 @@ private slots:
     void slotLogin();
     void slotAdd();
     void slotDelete();
+    void showCurrentEntry();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -55,7 +55,11 @@ private:
     QPushButton *m_addButton = nullptr;
     QPushButton *m_deleteButton = nullptr;
     QPushButton *m_loginButton = nullptr;
-    User::User *m_chosenUser = nullptr;
+    // The id of the entry shown and named in the field, or -1 when nothing is chosen.
+    int chosenEntryId() const;
+
+    User::User m_chosen;
+    bool m_hasChosen = false;
     QGroupBox *m_selectedBox = nullptr;
     QGroupBox *m_registeredBox = nullptr;
     User::UserList *m_userList = nullptr;

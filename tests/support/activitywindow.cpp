@@ -69,12 +69,13 @@ bool ActivityWindow::open()
     if (!QTest::qWaitFor([&] { return !a.splashActive(); }, 5000))
         return false;
     a.inputDialog()->hide();
-    auto *user = new User::User;
-    if (!user->loadById(m_userId))
+    // The window copies the record it is given.
+    User::User user;
+    if (!user.loadById(m_userId))
         return false;
     // The hand sequences at a fast pace; one test keeps the real one.
     window->engine()->setSequenceInterval(sequenceInterval);
-    window->slotChooseUser(user);
+    window->slotChooseUser(&user);
     return a.activity() == 20;
 }
 
